@@ -1,0 +1,18 @@
+# Warnings as errors for the project's own code, and the sanitizer switch for all of it.
+
+if(GB_RUNTIME_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(GB_RUNTIME_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+function(gb_runtime_strict target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror -Wshadow
+                                             -Wconversion -Wno-sign-conversion)
+endfunction()

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace gb_test {
+
+// A fresh directory under the system's temporary folder, removed with all its contents
+// when the object goes out of scope.
+class TempDir {
+  public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir &) = delete;
+    TempDir &operator=(const TempDir &) = delete;
+
+    const std::filesystem::path &path() const { return root; }
+    std::string file(const std::string &relative) const { return (root / relative).string(); }
+
+  private:
+    std::filesystem::path root;
+};
+
+// Whole-file helpers for tests that check what the code wrote.
+void write_file(const std::string &path, const std::string &contents);
+std::string read_file(const std::string &path);
+
+} // namespace gb_test
