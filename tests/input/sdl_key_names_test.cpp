@@ -83,3 +83,18 @@ TEST_F(SdlKeymap, OurNamesDifferFromSdlsOnlyForRshiftAndReturn) {
 }
 
 } // namespace
+
+namespace {
+
+// The two exceptions of the fuzz oracles (fuzz/round_trip.h, fuzz/slot_keys_parse.cpp):
+// SDL's lookup reads any one-character UTF-8 text as that keycode, over-long forms included.
+TEST(SdlKeyLookup, ReadsOverLongUtf8AsTheCharactersKeycode) {
+    // 'A' (65) is no key's keycode; SDL names it "A", which reads as the letter key 'a'.
+    EXPECT_EQ(vortelan_gb_runtime_key_config_key_from_name("\xC1\x81"), 'A');
+    EXPECT_STREQ(vortelan_gb_runtime_key_config_key_name('A'), "A");
+    EXPECT_EQ(vortelan_gb_runtime_key_config_key_from_name("A"), 'a');
+    // The comma key, whose name is a bare comma, can stand in a list field this way.
+    EXPECT_EQ(vortelan_gb_runtime_key_config_key_from_name("\xC0\xAC"), ',');
+}
+
+} // namespace
