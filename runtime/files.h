@@ -1,0 +1,47 @@
+#ifndef GB_RUNTIME_FILES_H
+#define GB_RUNTIME_FILES_H
+
+/* File existence and identity tests, directory creation, whole-file copy, durable
+   replacement and deletion. Results are values: 0 / -1 or bool, errno where the platform
+   call set it. */
+
+#include <stdbool.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* True for an existing regular file. A null path gives false with EINVAL, a path that is
+   not valid UTF-8 false with EILSEQ. */
+bool vortelan_gb_runtime_file_exists_regular(const char *path);
+
+/* True when both paths are existing regular files whose absolute paths name the same
+   entry under the platform's naming rules. Links are not followed. */
+bool vortelan_gb_runtime_paths_refer_to_same_regular_file(const char *first, const char *second);
+
+/* Creates a directory with the given permission bits. 0 also when an entry of that name
+   already exists, or for a null or empty path; -1 on any other failure. */
+int vortelan_gb_runtime_ensure_directory(const char *path, unsigned int mode);
+
+/* Creates every directory named before a "/" in the path of a file (never the leading root
+   nor the last component). -1 with ENAMETOOLONG for 1024 characters or more. */
+int vortelan_gb_runtime_ensure_parent_directories(const char *path);
+
+/* Copies the whole source file over the destination. -1 when any byte could not be read,
+   written or flushed; a failed copy leaves the destination as far as it was written. */
+int vortelan_gb_runtime_copy_file(const char *source, const char *destination);
+
+/* Renames the source over the destination in one step and returns once the change is on
+   the disk. Fails across file systems instead of copying. */
+int vortelan_gb_runtime_replace_file(const char *source, const char *destination);
+
+/* Removes a file: 0, or -1 with errno set. */
+int vortelan_gb_runtime_unlink(const char *path);
+
+int vortelan_gb_runtime_getpid(void);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
