@@ -1,4 +1,4 @@
-// Name and list conversions of Parts 3.1 and 3.2, against baselines measured in the same
+// Name and list conversions of bindings, against baselines measured in the same
 // run: SDL's own key-name functions (what the keyboard half costs anyway) and the bounded
 // copy that parse starts with.
 

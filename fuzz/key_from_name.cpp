@@ -1,5 +1,5 @@
 // Any text through vortelan_gb_runtime_key_config_key_from_name; every code it gives must
-// read back from its own name (Part 3.1), with SDL's upper-case letter keycodes excepted.
+// read back from its own name, with SDL's upper-case letter keycodes excepted.
 
 #include "fuzz/round_trip.h"
 #include "input/binding_names.h"

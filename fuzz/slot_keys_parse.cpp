@@ -1,5 +1,5 @@
 // Any text through vortelan_gb_runtime_key_config_parse. A list that parses, described and
-// parsed again, gives the same eight codes (Part 3.2), except for lists holding a code whose
+// parsed again, gives the same eight codes, except for lists holding a code whose
 // name the list grammar itself cannot carry.
 
 #include "fuzz/round_trip.h"

@@ -1,7 +1,7 @@
 #ifndef GB_RUNTIME_INPUT_BINDING_CODE_H
 #define GB_RUNTIME_INPUT_BINDING_CODE_H
 
-// The code space of every bindable input (Part 3.1). Positive codes are SDL keycodes; the
+// The code space of every bindable input. Positive codes are SDL keycodes; the
 // controller and joystick groups are negative ranges that SDL keycodes never use, and the
 // device-scoped range ties one of those inputs to a slot of binding_devices.
 

@@ -1,7 +1,7 @@
 #ifndef GB_RUNTIME_INPUT_BINDING_DEVICES_H
 #define GB_RUNTIME_INPUT_BINDING_DEVICES_H
 
-// The slots that device-scoped codes carry (Part 3.1). A slot, once given to a device
+// The slots that device-scoped codes carry. A slot, once given to a device
 // identity, keeps it for the life of the process, so a code's slot number never goes stale.
 // Slots are handed out afresh each run, in the order identities are first met; only names
 // (which carry the identity text) reach the settings file.
@@ -16,8 +16,8 @@ struct BindingDevice {
     char id[binding_device_id_capacity];
 };
 
-// Process-wide, all entries free at start, never cleared. Read by the controller registry
-// (Part 3.3); written only by binding_device_slot.
+// Process-wide, all entries free at start, never cleared. Read by the controller registry;
+// written only by binding_device_slot.
 extern BindingDevice binding_devices[binding_device_count];
 
 // The slot of an identity: the first taken slot whose id is byte-equal, else the lowest free

@@ -2,7 +2,7 @@
 #define GB_RUNTIME_INPUT_BINDING_LISTS_H
 
 // A player slot's eight pad bindings, their factory defaults and text form, and the five
-// single-binding defaults (Part 3.2).
+// single-binding defaults.
 
 #include "input/binding_code.h"
 

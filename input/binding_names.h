@@ -1,7 +1,7 @@
 #ifndef GB_RUNTIME_INPUT_BINDING_NAMES_H
 #define GB_RUNTIME_INPUT_BINDING_NAMES_H
 
-// Text names of binding codes, both ways (Part 3.1): the names the settings file stores and
+// Text names of binding codes, both ways: the names the settings file stores and
 // the screens show. Needs no SDL_Init: SDL's key-name functions work without it.
 
 #include "input/binding_code.h"
