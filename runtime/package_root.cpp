@@ -1,0 +1,78 @@
+#include "runtime/package_root.h"
+
+#include "runtime/ascii.h"
+#include "runtime/process.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr size_t executable_path_capacity = 1024;
+constexpr char build_directory_name[] = "build";
+constexpr size_t no_separator = static_cast<size_t>(-1);
+
+// The later of "/" and "\\" among the first length characters.
+size_t last_separator(const char *path, size_t length) {
+    for (size_t at = length; at > 0; --at) {
+        if (path[at - 1] == '/' || path[at - 1] == '\\') {
+            return at - 1;
+        }
+    }
+    return no_separator;
+}
+
+bool is_build_directory(const char *name) {
+    size_t length = sizeof build_directory_name - 1;
+    return std::strlen(name) == length &&
+           vortelan_gb_runtime_ascii_equal_ignoring_case(name, build_directory_name, length);
+}
+
+// A cut at the very first character keeps that separator, so that an executable in the
+// file system's root directory yields the root and not an empty path.
+void cut_at(char *path, size_t separator) {
+    path[separator == 0 ? 1 : separator] = '\0';
+}
+
+int report_change(const char *format, const char *directory) {
+    int result = vortelan_gb_runtime_change_directory(directory);
+    int error = errno;
+    std::fprintf(stderr, format, directory, result);
+    std::fflush(stderr);
+    errno = error;
+    return result;
+}
+
+} // namespace
+
+int vortelan_gb_runtime_package_root_from_executable_path(char *path) {
+    size_t separator = last_separator(path, std::strlen(path));
+    if (separator == no_separator) {
+        errno = EINVAL;
+        return -1;
+    }
+    cut_at(path, separator);
+    size_t parent_separator = last_separator(path, std::strlen(path));
+    if (parent_separator != no_separator && is_build_directory(path + parent_separator + 1)) {
+        cut_at(path, parent_separator);
+    }
+    return 0;
+}
+
+int vortelan_gb_runtime_chdir_to_package_root(void) {
+    const char *override_root = std::getenv("GB_RUNTIME_PACKAGE_ROOT");
+    if (override_root != nullptr && override_root[0] != '\0') {
+        return report_change("cwd: package root override '%s' result=%d\n", override_root);
+    }
+    char path[executable_path_capacity];
+    if (!vortelan_gb_runtime_executable_path(path, sizeof path)) {
+        errno = ENAMETOOLONG;
+        return -1;
+    }
+    if (vortelan_gb_runtime_package_root_from_executable_path(path) != 0) {
+        return -1;
+    }
+    return report_change("cwd: package root '%s' result=%d\n", path);
+}
