@@ -1,0 +1,96 @@
+#include "app/main_loop.h"
+
+#include "app/menu_diagnostics.h"
+#include "app/menu_display_scale.h"
+#include "app/menu_input.h"
+#include "input/controllers.h"
+#include "menu/settings_file.h"
+#include "runtime/text.h"
+#include "ui/main_menu_screen.h"
+#include "ui/screen_events.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr Uint32 frame_delay_ms = 16;
+
+void log_window_event(const SDL_WindowEvent &window) {
+    std::fprintf(stderr, "menu event: %s %s window=%u data1=%d data2=%d\n",
+                 sdl_event_name(window.type), window_event_name(window.event),
+                 static_cast<unsigned>(window.windowID), static_cast<int>(window.data1),
+                 static_cast<int>(window.data2));
+    std::fflush(stderr);
+}
+
+void type_text(MenuState *state, const char *text) {
+    char *value = vortelan_gb_runtime_menu_row_value(state, state->row);
+    if (state->editing != 0 && value != nullptr) {
+        vortelan_gb_runtime_menu_append_text(
+            value, vortelan_gb_runtime_menu_row_value_capacity(state->row), text);
+    }
+}
+
+// False when the event ends the loop.
+bool handle_event(MenuState *state, const SDL_Event *event, SDL_Renderer *renderer,
+                  SDL_Window *window) {
+    switch (event->type) {
+    case SDL_QUIT:
+        std::fprintf(stderr, "menu event: %s received, exiting menu loop\n",
+                     sdl_event_name(event->type));
+        std::fflush(stderr);
+        return false;
+    case SDL_WINDOWEVENT:
+        log_window_event(event->window);
+        return true;
+    case SDL_TEXTINPUT:
+        type_text(state, event->text.text);
+        return true;
+    case SDL_KEYDOWN:
+        return vortelan_gb_runtime_menu_handle_key_down(state, event, renderer, window);
+    default:
+        break;
+    }
+    if (is_device_change_event(event)) {
+        std::fprintf(stderr, "menu event: %s device changed\n", sdl_event_name(event->type));
+        std::fflush(stderr);
+        vortelan_gb_runtime_key_config_handle_device_event(event);
+    } else if (is_pad_input_event(event)) {
+        return vortelan_gb_runtime_menu_handle_pad_event(state, event, renderer, window);
+    }
+    return true;
+}
+
+// Once per frame however often the row was cycled; the window follows even when the
+// settings file could not be written.
+void save_and_apply_scale(MenuState *state, SDL_Window *window, int *current_factor) {
+    const char *status = vortelan_gb_runtime_menu_save_config_file(state) == 0
+                             ? "DISPLAY SCALE SAVED"
+                             : "DISPLAY SCALE SAVE FAILED";
+    vortelan_gb_runtime_copy_text(state->status, sizeof state->status, status);
+    apply_menu_display_scale(window, state, current_factor);
+    state->display_scale_changed = 0;
+}
+
+} // namespace
+
+void vortelan_gb_runtime_menu_main_loop(MenuState *state, SDL_Renderer *renderer,
+                                        SDL_Window *window, int *current_factor,
+                                        uint32_t smoke_draw_ms) {
+    bool keep_running = true;
+    while (keep_running) {
+        SDL_Event event;
+        while (keep_running && SDL_PollEvent(&event) != 0) {
+            keep_running = handle_event(state, &event, renderer, window);
+        }
+        if (state->display_scale_changed != 0) {
+            save_and_apply_scale(state, window, current_factor);
+        }
+        vortelan_gb_runtime_menu_draw(renderer, state);
+        if (smoke_draw_ms != 0) {
+            SDL_Delay(smoke_draw_ms);
+            return;
+        }
+        SDL_Delay(frame_delay_ms);
+    }
+}
