@@ -10,6 +10,7 @@ packages=(
     libbenchmark-dev
     clang libclang-rt-14-dev libfuzzer-14-dev
     iproute2
+    xvfb xdotool xauth hyperfine
 )
 
 missing=()
