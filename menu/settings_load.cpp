@@ -1,0 +1,90 @@
+#include "menu/rom_path.h"
+#include "menu/settings_file.h"
+#include "menu/settings_keys.h"
+
+#include "input/binding_names.h"
+#include "runtime/text.h"
+#include "ui/display_scale.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// A longer line is read in pieces of 511 bytes, each taken as a line of its own.
+constexpr int line_capacity = 512;
+
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool is_trailing_blank(char c) {
+    return is_blank(c) || c == '\r' || c == '\n';
+}
+
+size_t trim_line(char *text) {
+    size_t start = 0;
+    while (is_blank(text[start])) {
+        ++start;
+    }
+    size_t end = std::strlen(text);
+    while (end > start && is_trailing_blank(text[end - 1])) {
+        --end;
+    }
+    size_t length = end - start;
+    std::memmove(text, text + start, length);
+    text[length] = '\0';
+    return length;
+}
+
+void apply_setting(MenuState *state, const char *key, const char *value) {
+    for (const SlotKeysSetting &setting : slot_keys_settings) {
+        if (std::strcmp(key, setting.key) == 0) {
+            // A list that does not parse leaves the codes untouched.
+            vortelan_gb_runtime_key_config_parse(&(state->*setting.codes), value);
+            return;
+        }
+    }
+    for (const SingleKeySetting &setting : single_key_settings) {
+        if (std::strcmp(key, setting.key) == 0) {
+            BindingCode code = vortelan_gb_runtime_key_config_key_from_name(value);
+            if (code != 0) {
+                state->*setting.code = code;
+            }
+            return;
+        }
+    }
+    if (std::strcmp(key, recent_slot1_rom_key) == 0) {
+        // Whether the file is still in roms is settled at start-up, after the scan.
+        if (vortelan_gb_runtime_menu_rom_filename_valid(value)) {
+            vortelan_gb_runtime_copy_text(state->slot1_cart, sizeof state->slot1_cart, value);
+        }
+    } else if (std::strcmp(key, display_scale_key) == 0) {
+        vortelan_display_scale_parse(value, &state->display_scale);
+    }
+}
+
+} // namespace
+
+void vortelan_gb_runtime_menu_load_config_file(MenuState *state) {
+    std::FILE *file = std::fopen(vortelan_gb_runtime_menu_config_path(), "r");
+    if (file == nullptr) {
+        return;
+    }
+    char line[line_capacity];
+    while (std::fgets(line, sizeof line, file) != nullptr) {
+        if (trim_line(line) == 0 || line[0] == '#') {
+            continue;
+        }
+        char *equals = std::strchr(line, '=');
+        if (equals == nullptr) {
+            continue;
+        }
+        *equals = '\0';
+        char *value = equals + 1;
+        trim_line(line);
+        trim_line(value);
+        apply_setting(state, line, value);
+    }
+    std::fclose(file);
+}

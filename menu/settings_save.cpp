@@ -1,0 +1,79 @@
+#include "menu/settings_file.h"
+#include "menu/settings_keys.h"
+
+#include "input/binding_lists.h"
+#include "runtime/files.h"
+#include "runtime/text.h"
+#include "ui/display_scale.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr size_t path_capacity = 512;
+constexpr unsigned int directory_mode = 0755;
+constexpr size_t scale_text_capacity = 16;
+
+// Creates the one directory the file sits in; missing parents above it are not created.
+int ensure_config_parent_directory(const char *path) {
+    char directory[path_capacity];
+    if (!vortelan_gb_runtime_copy_text(directory, sizeof directory, path)) {
+        return -1;
+    }
+    char *slash = std::strrchr(directory, '/');
+    if (slash == nullptr || slash == directory) {
+        return 0;
+    }
+    *slash = '\0';
+    return vortelan_gb_runtime_ensure_directory(directory, directory_mode);
+}
+
+bool write_settings(std::FILE *file, const MenuState *state) {
+    bool written = std::fprintf(file, "# VORTELAN EMULATOR GB Runtime settings\n") >= 0;
+    // Made afresh from the codes: the 256-byte text shown on screen may be cut, and a cut
+    // list would not read back.
+    char list[slot_keys_text_limit];
+    for (const SlotKeysSetting &setting : slot_keys_settings) {
+        vortelan_gb_runtime_key_config_describe(&(state->*setting.codes), list, sizeof list);
+        written = written && std::fprintf(file, "%s=%s\n", setting.key, list) >= 0;
+    }
+    for (const SingleKeySetting &setting : single_key_settings) {
+        written = written && std::fprintf(file, "%s=%s\n", setting.key, state->*setting.text) >= 0;
+    }
+    char scale[scale_text_capacity];
+    vortelan_display_scale_format(state->display_scale, scale, sizeof scale);
+    written = written &&
+              std::fprintf(file, "%s=%s\n", recent_slot1_rom_key, state->slot1_cart) >= 0 &&
+              std::fprintf(file, "%s=%s\n", display_scale_key, scale) >= 0;
+    return written && std::fflush(file) == 0 && !std::ferror(file);
+}
+
+// The whole file goes to a temporary beside it first, so that a failure part-way (a full
+// disk, a crash) never leaves a shortened settings file and lost bindings.
+int write_temporary(const char *temporary, const MenuState *state) {
+    std::FILE *file = std::fopen(temporary, "w");
+    if (file == nullptr) {
+        return -1;
+    }
+    bool written = write_settings(file, state);
+    bool closed = std::fclose(file) == 0;
+    return written && closed ? 0 : -1;
+}
+
+} // namespace
+
+int vortelan_gb_runtime_menu_save_config_file(const MenuState *state) {
+    const char *path = vortelan_gb_runtime_menu_config_path();
+    if (ensure_config_parent_directory(path) != 0) {
+        return -1;
+    }
+    char temporary[path_capacity + 32];
+    std::snprintf(temporary, sizeof temporary, "%s.%d.tmp", path, vortelan_gb_runtime_getpid());
+    if (write_temporary(temporary, state) != 0 ||
+        vortelan_gb_runtime_replace_file(temporary, path) != 0) {
+        vortelan_gb_runtime_unlink(temporary);
+        return -1;
+    }
+    return 0;
+}
