@@ -22,45 +22,40 @@ bool key_held(BindingCode code) {
 
 // SDL's controller calls take an enum, so an index past SDL's last button or axis, which
 // no controller reports, is answered here instead.
-bool controller_button(uint32_t index, SDL_GameControllerButton *button) {
-    if (index >= SDL_CONTROLLER_BUTTON_MAX) {
+template <typename Enum> bool sdl_enum(uint32_t index, Enum end, Enum *value) {
+    if (index >= static_cast<uint32_t>(end)) {
         return false;
     }
-    *button = static_cast<SDL_GameControllerButton>(index);
+    *value = static_cast<Enum>(index);
     return true;
 }
 
-bool controller_axis(uint32_t index, SDL_GameControllerAxis *axis) {
-    if (index >= SDL_CONTROLLER_AXIS_MAX) {
-        return false;
-    }
-    *axis = static_cast<SDL_GameControllerAxis>(index);
-    return true;
-}
-
-bool device_input_held(const OpenDevice &device, const Parts &binding) {
+// The present value of the bound input: a button's 0 or 1, an axis value or hat bits.
+int device_input_value(const OpenDevice &device, const Parts &binding) {
     const int index = static_cast<int>(binding.index);
     SDL_GameControllerButton button{};
     SDL_GameControllerAxis axis{};
     switch (binding.kind) {
     case Kind::controller_button:
-        return controller_button(binding.index, &button) &&
-               SDL_GameControllerGetButton(device.controller, button) != 0;
+        return sdl_enum(binding.index, SDL_CONTROLLER_BUTTON_MAX, &button)
+                   ? SDL_GameControllerGetButton(device.controller, button)
+                   : 0;
     case Kind::controller_axis_positive:
     case Kind::controller_axis_negative:
-        return controller_axis(binding.index, &axis) &&
-               axis_active(binding.kind, SDL_GameControllerGetAxis(device.controller, axis));
+        return sdl_enum(binding.index, SDL_CONTROLLER_AXIS_MAX, &axis)
+                   ? SDL_GameControllerGetAxis(device.controller, axis)
+                   : 0;
     case Kind::joystick_button:
-        return SDL_JoystickGetButton(device.joystick, index) != 0;
+        return SDL_JoystickGetButton(device.joystick, index);
     case Kind::joystick_axis_positive:
     case Kind::joystick_axis_negative:
-        return axis_active(binding.kind, SDL_JoystickGetAxis(device.joystick, index));
+        return SDL_JoystickGetAxis(device.joystick, index);
     case Kind::joystick_hat:
-        return hat_active(binding.index, SDL_JoystickGetHat(device.joystick, index / 4));
+        return SDL_JoystickGetHat(device.joystick, index / 4);
     case Kind::keyboard:
         break;
     }
-    return false;
+    return 0;
 }
 
 // The raw-input descriptor: kind, index and value.
@@ -101,12 +96,12 @@ bool device_descriptor(const OpenDevice &device, const Parts &binding, Descripto
     SDL_GameControllerAxis axis{};
     switch (binding.kind) {
     case Kind::controller_button:
-        return controller_button(binding.index, &button) &&
+        return sdl_enum(binding.index, SDL_CONTROLLER_BUTTON_MAX, &button) &&
                mapped_descriptor(SDL_GameControllerGetBindForButton(device.controller, button), 1,
                                  descriptor);
     case Kind::controller_axis_positive:
     case Kind::controller_axis_negative:
-        return controller_axis(binding.index, &axis) &&
+        return sdl_enum(binding.index, SDL_CONTROLLER_AXIS_MAX, &axis) &&
                mapped_descriptor(SDL_GameControllerGetBindForAxis(device.controller, axis),
                                  binding.kind == Kind::controller_axis_positive ? 1 : -1,
                                  descriptor);
@@ -149,7 +144,8 @@ bool vortelan_gb_runtime_key_config_binding_pressed(BindingCode code) {
         return false;
     }
     const OpenDevice *device = device_for_binding(binding.slot, needs_controller(binding.kind));
-    return device != nullptr && device_input_held(*device, binding);
+    return device != nullptr &&
+           input_active(binding.kind, binding.index, device_input_value(*device, binding));
 }
 
 bool vortelan_gb_runtime_key_config_binding_to_n64(BindingCode code, int32_t *device_index_out,

@@ -24,13 +24,20 @@ bool needs_controller(Kind kind) {
            kind == Kind::controller_axis_negative;
 }
 
-bool axis_active(Kind kind, int value) {
-    if (kind == Kind::controller_axis_positive || kind == Kind::joystick_axis_positive) {
+bool input_active(Kind kind, uint32_t index, int value) {
+    switch (kind) {
+    case Kind::controller_axis_positive:
+    case Kind::joystick_axis_positive:
         return value > axis_threshold;
+    case Kind::controller_axis_negative:
+    case Kind::joystick_axis_negative:
+        return value < -axis_threshold;
+    case Kind::joystick_hat:
+        return (value & binding_code::directions[index % 4]) != 0;
+    case Kind::controller_button:
+    case Kind::joystick_button:
+    case Kind::keyboard:
+        break;
     }
-    return value < -axis_threshold;
-}
-
-bool hat_active(uint32_t index, int value) {
-    return (value & binding_code::directions[index % 4]) != 0;
+    return value != 0;
 }

@@ -2,7 +2,7 @@
 #define GB_RUNTIME_INPUT_CONTROLLER_BINDING_H
 
 // How event matching and polling read a controller or joystick binding: which input it
-// names, and when an axis or hat value counts as pressed.
+// names, and when that input's value counts as pressed.
 
 #include "input/binding_code.h"
 
@@ -16,11 +16,9 @@ bool controller_binding(BindingCode code, binding_code::Parts *parts);
 // True for the kinds that need a game controller (buttons and axes of its mapping).
 bool needs_controller(binding_code::Kind kind);
 
-// Past the threshold in the binding's direction: value > 16000 for a positive axis kind,
-// value < -16000 for a negative one. Capture uses a threshold one step lower.
-bool axis_active(binding_code::Kind kind, int value);
-
-// Whether a hat value holds the direction of hat index i (4 * hat + direction).
-bool hat_active(uint32_t index, int value);
+// Whether the value of the bound input presses a binding of this kind and index: a button
+// value other than 0, an axis past 16000 in the binding's direction (capture takes it one
+// step earlier), a hat value holding the binding's direction.
+bool input_active(binding_code::Kind kind, uint32_t index, int value);
 
 #endif

@@ -24,60 +24,60 @@ bool key_matches(BindingCode code, const SDL_Event &event, bool *pressed) {
     return true;
 }
 
-bool is_axis_kind(Kind kind, Kind positive, Kind negative) {
-    return kind == positive || kind == negative;
-}
+// A controller or joystick event as the input it reports: the kinds of binding that can
+// concern it (first..last), its device, its axis, button or hat number, and its value.
+struct EventInput {
+    Kind first;
+    Kind last;
+    SDL_JoystickID which;
+    uint32_t number;
+    int value;
+};
 
-// Whether a controller or joystick event is about the input the binding names, on a device
-// that may serve it; pressed receives the event's state of that input.
-bool device_event_matches(const Parts &binding, const SDL_Event &event, bool *pressed) {
-    SDL_JoystickID which = 0;
+bool event_input(const SDL_Event &event, EventInput *input) {
     switch (event.type) {
     case SDL_JOYAXISMOTION:
-        if (!is_axis_kind(binding.kind, Kind::joystick_axis_positive,
-                          Kind::joystick_axis_negative) ||
-            binding.index != event.jaxis.axis) {
-            return false;
-        }
-        which = event.jaxis.which;
-        *pressed = axis_active(binding.kind, event.jaxis.value);
-        break;
+        *input = {Kind::joystick_axis_positive, Kind::joystick_axis_negative, event.jaxis.which,
+                  event.jaxis.axis, event.jaxis.value};
+        return true;
     case SDL_JOYHATMOTION:
-        if (binding.kind != Kind::joystick_hat || binding.index / 4 != event.jhat.hat) {
-            return false;
-        }
-        which = event.jhat.which;
-        *pressed = hat_active(binding.index, event.jhat.value);
-        break;
+        *input = {Kind::joystick_hat, Kind::joystick_hat, event.jhat.which, event.jhat.hat,
+                  event.jhat.value};
+        return true;
     case SDL_JOYBUTTONDOWN:
     case SDL_JOYBUTTONUP:
-        if (binding.kind != Kind::joystick_button || binding.index != event.jbutton.button) {
-            return false;
-        }
-        which = event.jbutton.which;
-        *pressed = event.type == SDL_JOYBUTTONDOWN;
-        break;
+        *input = {Kind::joystick_button, Kind::joystick_button, event.jbutton.which,
+                  event.jbutton.button, event.type == SDL_JOYBUTTONDOWN};
+        return true;
     case SDL_CONTROLLERAXISMOTION:
-        if (!is_axis_kind(binding.kind, Kind::controller_axis_positive,
-                          Kind::controller_axis_negative) ||
-            binding.index != event.caxis.axis) {
-            return false;
-        }
-        which = event.caxis.which;
-        *pressed = axis_active(binding.kind, event.caxis.value);
-        break;
+        *input = {Kind::controller_axis_positive, Kind::controller_axis_negative, event.caxis.which,
+                  event.caxis.axis, event.caxis.value};
+        return true;
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP:
-        if (binding.kind != Kind::controller_button || binding.index != event.cbutton.button) {
-            return false;
-        }
-        which = event.cbutton.which;
-        *pressed = event.type == SDL_CONTROLLERBUTTONDOWN;
-        break;
+        *input = {Kind::controller_button, Kind::controller_button, event.cbutton.which,
+                  event.cbutton.button, event.type == SDL_CONTROLLERBUTTONDOWN};
+        return true;
     default:
         return false;
     }
-    return binding.slot < 0 || event_matches_scoped_device(binding.slot, which);
+}
+
+// Whether a controller or joystick event is about the input the binding names, on a device
+// that may serve it; pressed receives the event's state of that input. The whole index is
+// compared, so an index above 255 never passes for the event's 8-bit number.
+bool device_event_matches(const Parts &binding, const SDL_Event &event, bool *pressed) {
+    EventInput input{};
+    if (!event_input(event, &input) || binding.kind < input.first || binding.kind > input.last) {
+        return false;
+    }
+    const uint32_t number = binding.kind == Kind::joystick_hat ? binding.index / 4 : binding.index;
+    if (number != input.number ||
+        (binding.slot >= 0 && !event_matches_scoped_device(binding.slot, input.which))) {
+        return false;
+    }
+    *pressed = input_active(binding.kind, binding.index, input.value);
+    return true;
 }
 
 // The direction index of a hat position; a diagonal counts as its first direction in the

@@ -52,8 +52,7 @@ TEST_F(BindingState, NothingIsHeldOrNamedWithoutDevices) {
 }
 
 TEST_F(BindingState, PollsTheLiveStateOfTheServingDevice) {
-    const SDL_JoystickID stick = attach(DeviceType::joystick);
-    vortelan_gb_runtime_key_config_open_game_controllers();
+    const SDL_JoystickID stick = gb_test::attach_opened(DeviceType::joystick);
     SDL_Joystick *stick_joystick = gb_test::joystick(stick);
     SDL_JoystickSetVirtualButton(stick_joystick, 0, 1);
     SDL_JoystickSetVirtualHat(stick_joystick, 2, SDL_HAT_LEFTUP);
@@ -68,8 +67,7 @@ TEST_F(BindingState, PollsTheLiveStateOfTheServingDevice) {
     // Controller bindings need a game controller, however the joystick is held.
     EXPECT_FALSE(pressed("PAD_A"));
 
-    const SDL_JoystickID pad = attach(DeviceType::controller);
-    vortelan_gb_runtime_key_config_open_game_controllers();
+    const SDL_JoystickID pad = gb_test::attach_opened(DeviceType::controller);
     SDL_Joystick *pad_joystick = gb_test::joystick(pad);
     SDL_JoystickSetVirtualButton(pad_joystick, 0, 1);
     SDL_JoystickSetVirtualAxis(pad_joystick, 0, 16000);
@@ -78,8 +76,8 @@ TEST_F(BindingState, PollsTheLiveStateOfTheServingDevice) {
     EXPECT_TRUE(pressed("PAD_A"));
     EXPECT_FALSE(pressed("PAD_LX_POS"));
     EXPECT_TRUE(pressed("PAD_LY_POS"));
-    const int pad_slot = binding_device_slot(gb_test::open_device(pad)->id);
-    const int stick_slot = binding_device_slot(gb_test::open_device(stick)->id);
+    const int pad_slot = gb_test::binding_slot(pad);
+    const int stick_slot = gb_test::binding_slot(stick);
     const auto scoped_pressed = [](int slot, Kind kind, uint32_t index) {
         return vortelan_gb_runtime_key_config_binding_pressed(
             binding_code::scoped(slot, kind, index));
@@ -95,8 +93,7 @@ TEST_F(BindingState, PollsTheLiveStateOfTheServingDevice) {
 
 TEST_F(BindingState, NamesTheRawInputBehindABinding) {
     const SDL_JoystickID stick = attach(DeviceType::joystick);
-    const SDL_JoystickID pad = attach(DeviceType::controller);
-    vortelan_gb_runtime_key_config_open_game_controllers();
+    const SDL_JoystickID pad = gb_test::attach_opened(DeviceType::controller);
     // The present device index counts: after the stick leaves, the pad is device 0.
     gb_test::detach(stick);
     gb_test::deliver_device_events();
@@ -116,7 +113,7 @@ TEST_F(BindingState, NamesTheRawInputBehindABinding) {
     for (const auto &c : cases) {
         EXPECT_EQ(descriptor(code(c.name)), c.expected) << c.name;
     }
-    const int pad_slot = binding_device_slot(gb_test::open_device(pad)->id);
+    const int pad_slot = gb_test::binding_slot(pad);
     EXPECT_EQ(descriptor(binding_code::scoped(pad_slot, Kind::joystick_hat, 4 * 5 + 1)),
               (Descriptor{0, 4, 5, SDL_HAT_RIGHT}));
     // Buttons the mapping leaves unbound, and buttons SDL has no enum value for.

@@ -21,10 +21,6 @@ using gb_test::open_device;
 
 class Controllers : public gb_test::VirtualDevices {};
 
-int slot_of(SDL_JoystickID instance_id) {
-    return binding_device_slot(open_device(instance_id)->id);
-}
-
 TEST_F(Controllers, OpensAGameControllerOnceAndClosesOnlyTheRemovedDevice) {
     const SDL_JoystickID stick = attach(DeviceType::joystick);
     const SDL_JoystickID pad = attach(DeviceType::controller);
@@ -138,10 +134,10 @@ TEST_F(Controllers, LookupsTieBindingSlotsToTheirDevices) {
     EXPECT_EQ(device_for_binding(-1, false)->instance_id, stick);
     EXPECT_EQ(device_for_binding(-1, true)->instance_id, pad);
 
-    const int stick_slot = slot_of(stick);
+    const int stick_slot = gb_test::binding_slot(stick);
     EXPECT_EQ(device_for_binding(stick_slot, false)->instance_id, stick);
     EXPECT_EQ(device_for_binding(stick_slot, true), nullptr);
-    EXPECT_EQ(device_for_binding(slot_of(pad), true)->instance_id, pad);
+    EXPECT_EQ(device_for_binding(gb_test::binding_slot(pad), true)->instance_id, pad);
     EXPECT_TRUE(event_matches_scoped_device(stick_slot, stick));
     EXPECT_FALSE(event_matches_scoped_device(stick_slot, pad));
     EXPECT_FALSE(event_matches_scoped_device(stick_slot, 9999));

@@ -63,9 +63,8 @@ TEST_F(EventMatching, KeysMatchByKeycodeWithoutRepeats) {
 
 // Capture takes an axis at 16000; a binding reads it as pressed only past 16000.
 TEST_F(EventMatching, AxisThresholdsOfCaptureAndMatch) {
-    const SDL_JoystickID pad = attach(DeviceType::controller);
-    vortelan_gb_runtime_key_config_open_game_controllers();
-    const int slot = binding_device_slot(gb_test::open_device(pad)->id);
+    const SDL_JoystickID pad = gb_test::attach_opened(DeviceType::controller);
+    const int slot = gb_test::binding_slot(pad);
     const struct {
         Sint16 value;
         BindingCode captured;
@@ -97,9 +96,8 @@ TEST_F(EventMatching, AxisThresholdsOfCaptureAndMatch) {
 }
 
 TEST_F(EventMatching, HatDiagonalsCaptureOneDirectionAndPressBoth) {
-    const SDL_JoystickID stick = attach(DeviceType::joystick);
-    vortelan_gb_runtime_key_config_open_game_controllers();
-    const int slot = binding_device_slot(gb_test::open_device(stick)->id);
+    const SDL_JoystickID stick = gb_test::attach_opened(DeviceType::joystick);
+    const int slot = gb_test::binding_slot(stick);
     const struct {
         Uint8 value;
         int captured_direction; // -1: nothing captured
@@ -127,7 +125,7 @@ TEST_F(EventMatching, ScopeDecidesWhichDevicesABindingHears) {
     const SDL_JoystickID mine = attach(DeviceType::controller);
     const SDL_JoystickID other = attach(DeviceType::controller, "Other Pad");
     vortelan_gb_runtime_key_config_open_game_controllers();
-    const int slot = binding_device_slot(gb_test::open_device(mine)->id);
+    const int slot = gb_test::binding_slot(mine);
     const BindingCode pad_a = code("PAD_A");
     const BindingCode joy_b0 = code("JOY_BUTTON_0");
     const BindingCode my_pad_a = binding_code::scoped(slot, Kind::controller_button, 0);
@@ -168,8 +166,7 @@ TEST_F(EventMatching, DevicesWithoutEntryAndFreeSlotsBindNothing) {
     ASSERT_EQ(binding_devices[binding_device_count - 1].used, 0);
     const BindingCode free_slot =
         binding_code::scoped(binding_device_count - 1, Kind::joystick_button, 0);
-    const SDL_JoystickID stick = attach(DeviceType::joystick);
-    vortelan_gb_runtime_key_config_open_game_controllers();
+    const SDL_JoystickID stick = gb_test::attach_opened(DeviceType::joystick);
     SDL_Event press = gb_test::first_of(gb_test::press_button(stick, 0, true), SDL_JOYBUTTONDOWN);
     EXPECT_EQ(verdict(free_slot, press), std::nullopt);
     press.jbutton.which = 9999;
@@ -178,8 +175,7 @@ TEST_F(EventMatching, DevicesWithoutEntryAndFreeSlotsBindNothing) {
 }
 
 TEST_F(EventMatching, RisingEdgeFollowsTheStoredState) {
-    const SDL_JoystickID stick = attach(DeviceType::joystick);
-    vortelan_gb_runtime_key_config_open_game_controllers();
+    const SDL_JoystickID stick = gb_test::attach_opened(DeviceType::joystick);
     const BindingCode binding = code("JOY_AXIS_0_POS");
     const struct {
         Sint16 value;
@@ -227,8 +223,7 @@ TEST_F(EventMatching, EventsBecomeMenuButtons) {
     EXPECT_TRUE(untouched);
 
     // A hat moving from UP to RIGHT presses RIGHT and releases UP in one event.
-    const SDL_JoystickID stick = attach(DeviceType::joystick);
-    vortelan_gb_runtime_key_config_open_game_controllers();
+    const SDL_JoystickID stick = gb_test::attach_opened(DeviceType::joystick);
     keys[0] = code("JOY_HAT_0_RIGHT");
     keys[2] = code("JOY_HAT_0_UP");
     gb_test::move_hat(stick, 0, SDL_HAT_UP);

@@ -1,5 +1,7 @@
 #include "tests/input/virtual_devices.h"
 
+#include "input/binding_devices.h"
+
 namespace gb_test {
 
 void VirtualDevices::SetUp() {
@@ -32,6 +34,12 @@ SDL_JoystickID attach(DeviceType type, const char *name, Uint16 vendor, Uint16 p
     desc.name = name;
     const int index = SDL_JoystickAttachVirtualEx(&desc);
     return index < 0 ? -1 : SDL_JoystickGetDeviceInstanceID(index);
+}
+
+SDL_JoystickID attach_opened(DeviceType type, const char *name) {
+    const SDL_JoystickID instance_id = attach(type, name);
+    vortelan_gb_runtime_key_config_open_game_controllers();
+    return instance_id;
 }
 
 void detach(SDL_JoystickID instance_id) {
@@ -104,6 +112,11 @@ SDL_Event first_of(const std::vector<SDL_Event> &events, Uint32 type) {
 const OpenDevice *open_device(SDL_JoystickID instance_id) {
     const BindingCode code = scoped_event_code(instance_id, binding_code::Kind::joystick_button, 0);
     return code == 0 ? nullptr : device_for_binding(binding_code::split(code).slot, false);
+}
+
+int binding_slot(SDL_JoystickID instance_id) {
+    const OpenDevice *device = open_device(instance_id);
+    return device == nullptr ? -1 : binding_device_slot(device->id);
 }
 
 SDL_Event key_event(Uint32 type, SDL_Keycode key, bool repeat) {

@@ -28,6 +28,9 @@ enum class DeviceType { controller, joystick };
 SDL_JoystickID attach(DeviceType type, const char *name = "Virtual Pad", Uint16 vendor = 0x1234,
                       Uint16 product = 0x5678);
 
+// Attaches a virtual device and runs the registry's open operation, as start-up does.
+SDL_JoystickID attach_opened(DeviceType type, const char *name = "Virtual Pad");
+
 // Unplugs the device with this instance id; the removal events then wait in SDL's queue.
 void detach(SDL_JoystickID instance_id);
 
@@ -48,6 +51,9 @@ SDL_Event first_of(const std::vector<SDL_Event> &events, Uint32 type);
 // The registry's entry of a device, found through the binding slot of its identity (which
 // it takes if new); null when the device has no entry.
 const OpenDevice *open_device(SDL_JoystickID instance_id);
+
+// The binding slot of the device's identity; -1 when the device has no entry.
+int binding_slot(SDL_JoystickID instance_id);
 
 // A key event as SDL delivers it.
 SDL_Event key_event(Uint32 type, SDL_Keycode key, bool repeat = false);
