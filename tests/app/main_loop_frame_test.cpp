@@ -155,7 +155,7 @@ TEST_F(MenuFrame, TwoScaleChangesInOneFrameSaveAndApplyOnce) {
 }
 
 TEST_F(MenuFrame, AFailedScaleSaveStillResizesTheWindow) {
-    setenv("GB_RUNTIME_KEY_CONFIG", folder.file("missing/deeper/keys.conf").c_str(), 1);
+    SDL_setenv("GB_RUNTIME_KEY_CONFIG", folder.file("missing/deeper/keys.conf").c_str(), 1);
     state.row = MENU_ROW_DISPLAY_SCALE;
     state.display_scale = 2;
     key(SDLK_LEFT);
