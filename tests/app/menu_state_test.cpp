@@ -1,6 +1,7 @@
 #include "app/menu_state.h"
 
 #include "tests/menu/menu_state_fixture.h"
+#include "tests/menu/package_root_fixture.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -266,19 +267,14 @@ TEST(MenuRtcOffset, SignHoursAndMinutes) {
     EXPECT_STREQ(small, "-01");
 }
 
-class LaunchCheck : public testing::Test {
+class LaunchCheck : public gb_test::PackageRootTest {
   protected:
     void SetUp() override {
-        previous = std::filesystem::current_path();
-        std::filesystem::create_directories(root.path() / "roms" / "folder.gb");
-        gb_test::write_file(root.file("roms/a.gb"), "");
-        gb_test::write_file(root.file("roms/b.gbc"), "");
-        std::filesystem::current_path(root.path());
+        PackageRootTest::SetUp();
+        std::filesystem::create_directory("roms/folder.gb");
+        gb_test::write_file("roms/a.gb", "");
+        gb_test::write_file("roms/b.gbc", "");
     }
-    void TearDown() override { std::filesystem::current_path(previous); }
-
-    gb_test::TempDir root;
-    std::filesystem::path previous;
 };
 
 TEST_F(LaunchCheck, ExplainsEveryRefusal) {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/menu_startup.h"
 #include "app/menu_state.h"
-#include "input/binding_lists.h"
 
 #include <cstdio>
 #include <cstring>
@@ -19,13 +19,7 @@ inline void fill_start_state(MenuState *state) {
     state->speed = 1;
     state->client_cart = 1;
     state->discover = 1;
-    vortelan_gb_runtime_key_config_slot1_default(&state->slot1_keys);
-    vortelan_gb_runtime_key_config_slot2_default(&state->slot2_keys);
-    state->fast_key = vortelan_gb_runtime_key_config_fast_default();
-    state->screenshot_key = vortelan_gb_runtime_key_config_screenshot_default();
-    state->escape_key = vortelan_gb_runtime_key_config_escape_default();
-    state->turbo_hold_key = vortelan_gb_runtime_key_config_turbo_hold_default();
-    state->reset_key = vortelan_gb_runtime_key_config_reset_default();
+    vortelan_gb_runtime_menu_set_default_bindings(state);
 }
 
 // Every field, so that a comparison also proves what a cycle left alone.

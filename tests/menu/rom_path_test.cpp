@@ -1,6 +1,7 @@
 #include "menu/rom_path.h"
 
 #include "tests/menu/logged_rerun.h"
+#include "tests/menu/package_root_fixture.h"
 #include "tests/support/captured_stream.h"
 #include "tests/support/temp_dir.h"
 
@@ -65,20 +66,14 @@ TEST(RomName, BasenameWithoutExtension) {
     }
 }
 
-// Cartridge paths are relative to the working directory (the package root).
-class RomFiles : public testing::Test {
+class RomFiles : public gb_test::PackageRootTest {
   protected:
     void SetUp() override {
-        previous = std::filesystem::current_path();
-        std::filesystem::create_directories(root.path() / "roms" / "folder.gb");
-        gb_test::write_file(root.file("roms/Game.gbc"), "cartridge");
-        gb_test::write_file(root.file("outside.gb"), "cartridge");
-        std::filesystem::current_path(root.path());
+        PackageRootTest::SetUp();
+        std::filesystem::create_directory("roms/folder.gb");
+        gb_test::write_file("roms/Game.gbc", "cartridge");
+        gb_test::write_file("outside.gb", "cartridge");
     }
-    void TearDown() override { std::filesystem::current_path(previous); }
-
-    gb_test::TempDir root;
-    std::filesystem::path previous;
 };
 
 TEST_F(RomFiles, ExistsOnlyForRegularFilesUnderRoms) {
