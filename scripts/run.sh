@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 cmake --preset default >/dev/null
-cmake --build --preset default
+# Only what a player needs: the program and its demo package (the tests are scripts/test.sh's).
+cmake --build --preset default --target gb_runtime_menu gb_runtime_demo_package
 
 # The build folder holds the program and the demo package (config/, roms/, screenshot/).
 package="$PWD/build/default"
