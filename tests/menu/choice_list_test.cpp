@@ -31,11 +31,13 @@ TEST(ChoiceList, AddDropsDuplicatesAndNamesBeyondCapacity) {
     EXPECT_STREQ(list.names[63], "game63");
 }
 
-TEST(ChoiceList, AddCutsOverlongNames) {
+TEST(ChoiceList, AddCutsOverlongNamesAndKeepsThemDistinct) {
     ChoiceList list{};
     std::string longest(700, 'n');
     vortelan_gb_runtime_choice_list_add(&list, longest.c_str());
+    vortelan_gb_runtime_choice_list_add(&list, (longest + "x").c_str());
     ASSERT_EQ(list.count, 1u);
+    EXPECT_EQ(list.names[1][0], '\0');
     EXPECT_EQ(std::string(list.names[0]), longest.substr(0, choice_name_capacity - 1));
 }
 
