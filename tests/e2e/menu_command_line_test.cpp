@@ -85,6 +85,10 @@ struct CartridgeCase {
     int exit_code;
 };
 
+void PrintTo(const CartridgeCase &c, std::ostream *out) {
+    *out << c.name;
+}
+
 class SmokeTestCartridges : public testing::TestWithParam<CartridgeCase> {};
 
 TEST_P(SmokeTestCartridges, SettleSlot1AndWriteNothing) {
@@ -261,6 +265,10 @@ struct StartCase {
     const char *name;
     std::vector<std::string> arguments;
 };
+
+void PrintTo(const StartCase &c, std::ostream *out) {
+    *out << c.name;
+}
 
 class InteractiveStart : public testing::TestWithParam<StartCase> {};
 
