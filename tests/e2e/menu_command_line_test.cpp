@@ -219,6 +219,8 @@ TEST(MenuCommandLine, SmokeSaveFailsWhenTheFolderCannotBeMade) {
     EXPECT_FALSE(package.exists("no"));
 }
 
+// The dummy video driver has no accelerated renderer, so this also opens the menu on the
+// software renderer that start-up falls back to.
 TEST(MenuCommandLine, SmokeDrawDrawsOneFrameAndExits) {
     MenuPackage package;
     package.add("roms/a.gb");
