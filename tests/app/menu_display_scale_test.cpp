@@ -32,8 +32,9 @@ class MenuWindowScale : public testing::Test {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
 
+    // Read as SDL wrote it: on Windows SDL sets the process environment, not the C runtime's.
     std::string published() {
-        const char *value = std::getenv(scale_variable);
+        const char *value = SDL_getenv(scale_variable);
         return value != nullptr ? value : "(unset)";
     }
 

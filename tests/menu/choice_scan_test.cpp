@@ -1,8 +1,5 @@
 #include "menu/choice_list.h"
-#include "menu/rom_path.h"
 
-#include "tests/menu/logged_rerun.h"
-#include "tests/support/captured_stream.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -95,25 +92,6 @@ TEST(ChoiceListScan, ListsADirectoryNamedLikeACartridge) {
     ChoiceList list{};
     scan_cartridges(&list, root.file("roms"));
     EXPECT_EQ(entries(list), std::vector<std::string>{"x.gb"});
-}
-
-TEST(ChoiceListScanLog, WritesItsLinesWhenLoggingIsOn) {
-    if (!gb_test::running_with_logging()) {
-        EXPECT_EQ(gb_test::rerun_current_test_with_logging(), 0);
-        return;
-    }
-    gb_test::TempDir root;
-    gb_test::write_file(root.file("one.gb"), "");
-    ChoiceList list{};
-    vortelan_gb_runtime_choice_list_add(&list, "earlier.gb");
-    std::string missing = root.file("missing");
-    gb_test::CapturedStream error(stderr);
-    scan_cartridges(&list, root.path().string());
-    scan_cartridges(&list, missing);
-    EXPECT_EQ(error.text(), "choice list: scanning '" + root.path().string() + "'\n" +
-                                "choice list: '" + root.path().string() + "' candidates=2\n" +
-                                "choice list: failed to open '" + missing +
-                                "': No such file or directory\n");
 }
 
 } // namespace

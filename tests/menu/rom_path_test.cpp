@@ -1,8 +1,6 @@
 #include "menu/rom_path.h"
 
-#include "tests/menu/logged_rerun.h"
 #include "tests/menu/package_root_fixture.h"
-#include "tests/support/captured_stream.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -93,26 +91,6 @@ TEST_F(RomFiles, PathNeedsRoomForTheWholePath) {
     std::snprintf(output, sizeof output, "stale");
     EXPECT_FALSE(vortelan_gb_runtime_menu_rom_path_from_filename("folder.gb", output, 32));
     EXPECT_FALSE(vortelan_gb_runtime_menu_rom_path_from_filename("Game.gbc", output, 0));
-}
-
-TEST_F(RomFiles, LogsWhyAFileIsNotUsableWhenLoggingIsOn) {
-    if (!gb_test::running_with_logging()) {
-        EXPECT_EQ(gb_test::rerun_current_test_with_logging(), 0);
-        return;
-    }
-    // "roms/" + 506 bytes + NUL fill the 512-byte path exactly; one more is refused unasked.
-    std::string longest = std::string(503, 'n') + ".gb";
-    std::string too_long = "n" + longest;
-    gb_test::CapturedStream error(stderr);
-    for (const std::string &name : {std::string("folder.gb"), std::string("missing.gb"),
-                                    std::string("../outside.gb"), longest, too_long}) {
-        EXPECT_FALSE(vortelan_gb_runtime_menu_rom_file_exists_in_roms(name.c_str())) << name;
-    }
-    EXPECT_EQ(error.text(), "rom path: 'roms/folder.gb' is not a regular file\n"
-                            "rom path: stat failed for 'roms/missing.gb': No such file or "
-                            "directory\n"
-                            "rom path: stat failed for 'roms/" +
-                                longest + "': File name too long\n");
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "tests/menu/logged_rerun.h"
+#include "tests/menu/posix/logged_rerun.h"
 
 #include "tests/support/child_process.h"
 
