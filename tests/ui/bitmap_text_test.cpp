@@ -37,6 +37,10 @@ struct GlyphCase {
     TextLine expected;
 };
 
+void PrintTo(const GlyphCase &c, std::ostream *out) {
+    *out << c.label;
+}
+
 class DrawText : public testing::TestWithParam<GlyphCase> {};
 
 TEST_P(DrawText, LightsExactlyTheGlyphSquares) {
@@ -89,6 +93,10 @@ std::string letters(size_t length) {
         text += static_cast<char>('A' + i % 26);
     }
     return text;
+}
+
+void PrintTo(const FitCase &c, std::ostream *out) {
+    *out << c.label;
 }
 
 class DrawTextFit : public testing::TestWithParam<FitCase> {};

@@ -1,5 +1,7 @@
 #include "tests/ui/canvas.h"
 
+#include "ui/bitmap_text.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -80,6 +82,29 @@ void expect_golden(const Canvas &canvas, const std::string &name) {
     }
     SDL_FreeSurface(golden);
     EXPECT_EQ(differing, 0) << name << ": pixels differing from " << path;
+}
+
+void expect_region_shows(const Canvas &canvas, SDL_Rect region, const ShownText &shown,
+                         uint32_t background) {
+    Canvas reference;
+    SDL_SetRenderDrawColor(reference.renderer(), static_cast<uint8_t>(background),
+                           static_cast<uint8_t>(background >> 8),
+                           static_cast<uint8_t>(background >> 16),
+                           static_cast<uint8_t>(background >> 24));
+    SDL_RenderClear(reference.renderer());
+    vortelan_gb_runtime_sdl_draw_text(reference.renderer(), shown.x, shown.y, shown.text.c_str(),
+                                      shown.scale, shown.color);
+    int wrong = 0;
+    for (int y = region.y; y < region.y + region.h; ++y) {
+        for (int x = region.x; x < region.x + region.w; ++x) {
+            if (canvas.at(x, y) != reference.at(x, y) && wrong++ == 0) {
+                ADD_FAILURE() << "\"" << shown.text << "\": first wrong pixel at (" << x << ", "
+                              << y << "): 0x" << std::hex << canvas.at(x, y) << " instead of 0x"
+                              << reference.at(x, y);
+            }
+        }
+    }
+    EXPECT_EQ(wrong, 0) << "\"" << shown.text << "\"";
 }
 
 void expect_only_text(const Canvas &canvas, const TextLine &line, uint32_t color,

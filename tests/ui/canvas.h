@@ -40,6 +40,19 @@ constexpr uint32_t rgba(uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha 
            static_cast<uint32_t>(blue) << 16 | static_cast<uint32_t>(alpha) << 24;
 }
 
+// The screens' palette, written out independently of the code under test.
+namespace colors {
+inline constexpr uint32_t background = rgba(20, 24, 28);
+inline constexpr uint32_t title = 0xFFDCEEEE;
+inline constexpr uint32_t dim = 0xFF827A70;
+inline constexpr uint32_t label = 0xFFC4B4A0;
+inline constexpr uint32_t highlight = 0xFF7EA256;
+inline constexpr uint32_t value = 0xFFEEEEEE;
+inline constexpr uint32_t bar = rgba(38, 72, 62);
+inline constexpr uint32_t panel = rgba(8, 12, 16, 235);
+inline constexpr uint32_t outline = rgba(86, 162, 126);
+} // namespace colors
+
 // Compares the canvas with tests/ui/golden/<name>.bmp pixel by pixel. With the environment
 // variable GB_RUNTIME_UPDATE_GOLDEN=1 the frame is written there instead.
 void expect_golden(const Canvas &canvas, const std::string &name);
@@ -54,6 +67,18 @@ struct TextLine {
 };
 void expect_only_text(const Canvas &canvas, const TextLine &line, uint32_t color,
                       uint32_t background);
+
+// Expects the rectangle of the canvas to look exactly like the same rectangle of a canvas that
+// holds nothing but the background and this text, drawn by the plain text operation.
+struct ShownText {
+    int x;
+    int y;
+    std::string text;
+    int scale;
+    uint32_t color;
+};
+void expect_region_shows(const Canvas &canvas, SDL_Rect region, const ShownText &shown,
+                         uint32_t background);
 
 // Names parameterised cases after their `label` field.
 struct CaseLabel {
