@@ -1,0 +1,17 @@
+#pragma once
+
+#include "input/binding_code.h"
+
+#include <SDL.h>
+
+// How the sub-screens sort the events they poll.
+
+// Device arrivals and removals, which go to the controller registry.
+bool is_device_change_event(const SDL_Event *event);
+
+// Controller button or axis, joystick axis, hat or button events: the inputs that pad
+// bindings react to.
+bool is_pad_input_event(const SDL_Event *event);
+
+// True when the event presses the binding (not when it releases it or concerns another input).
+bool event_presses_binding(BindingCode code, const SDL_Event *event);
