@@ -1,29 +1,18 @@
 // The text renderer alone on the software renderer, against clearing the same canvas.
 
 #include "ui/bitmap_text.h"
+#include "bench/software_canvas.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// A 480x480 RGBA canvas like the screens draw on.
-struct SoftwareCanvas {
-    SDL_Surface *surface = SDL_CreateRGBSurfaceWithFormat(0, 480, 480, 32, SDL_PIXELFORMAT_RGBA32);
-    SDL_Renderer *renderer = SDL_CreateSoftwareRenderer(surface);
-    ~SoftwareCanvas() {
-        SDL_DestroyRenderer(renderer);
-        SDL_FreeSurface(surface);
-    }
-};
 
 constexpr const char *forty_capitals = "THE QUICK BROWN FOX JUMPS OVER LAZY DOGS";
 
 void BM_ClearCanvas(benchmark::State &state) {
     SoftwareCanvas canvas;
     for (auto _ : state) {
-        SDL_SetRenderDrawColor(canvas.renderer, 20, 24, 28, 255);
-        SDL_RenderClear(canvas.renderer);
-        SDL_RenderFlush(canvas.renderer);
+        canvas.clear();
     }
 }
 BENCHMARK(BM_ClearCanvas);
