@@ -3,7 +3,7 @@
 #include "app/menu_state.h"
 
 // The binding lines of the settings file in the order they are written: each key with the
-// codes it sets when loaded and the text it is saved from.
+// codes it sets when loaded and the text made from those codes for the screens.
 
 struct SlotKeysSetting {
     const char *key;
