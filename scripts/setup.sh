@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian 12 machine lacks for building, testing and fuzzing.
-# Idempotent and silent when everything is already there.
+# Installs what a fresh Debian 12 machine lacks for building, testing and fuzzing, and the
+# further packages named as arguments. Idempotent and silent when everything is already there.
 set -euo pipefail
 
 packages=(
@@ -11,6 +11,7 @@ packages=(
     clang libclang-rt-14-dev libfuzzer-14-dev
     iproute2
     xvfb xdotool xauth hyperfine
+    "$@"
 )
 
 missing=()

@@ -27,7 +27,7 @@ int in_log_child(const fs::path &directory, const char *enabled, const char *rea
         for (auto [name, value] : {std::pair{enabled_variable, enabled}, {ready_variable, ready}}) {
             value != nullptr ? setenv(name, value, 1) : unsetenv(name);
         }
-        return chdir(directory.c_str()) == 0 ? body() : 90;
+        return chdir(directory.string().c_str()) == 0 ? body() : 90;
     });
 }
 
@@ -78,6 +78,11 @@ TEST(LogEnabled, FollowsVariableThenEnableFile) {
     }
 }
 
+// The lines of a text file, which end in CR LF on Windows.
+std::string text_lines(const std::string &text) {
+    return std::regex_replace(text, std::regex("\r\n"), "\n");
+}
+
 // The banner with the given name and working directory, as a pattern for its time.
 std::string banner(const std::string &name, const std::string &directory) {
     std::string literal =
@@ -97,8 +102,9 @@ TEST(LogRedirect, AppendsOneBannerAndBothStreamsToTheLog) {
         return 0;
     });
     ASSERT_EQ(code, 0);
-    std::string log = gb_test::read_file(directory.file("gb_runtime.log"));
-    std::string expected = "earlier run\n" + banner("process", fs::canonical(directory.path())) +
+    std::string log = text_lines(gb_test::read_file(directory.file("gb_runtime.log")));
+    std::string expected = "earlier run\n" +
+                           banner("process", fs::canonical(directory.path()).string()) +
                            "to stdout\nto stderr\n";
     EXPECT_TRUE(std::regex_match(log, std::regex(expected))) << log;
 }
@@ -125,14 +131,18 @@ struct KeptStreamCase {
 TEST(LogRedirect, WritesBannerToTheOriginalStandardError) {
     for (const KeptStreamCase &c :
          {KeptStreamCase{"YES", false, false}, KeptStreamCase{nullptr, true, false},
-          KeptStreamCase{"1", false, true}}) {
+// Windows does not remove a directory that a process works in.
+#ifndef _WIN32
+          KeptStreamCase{"1", false, true}
+#endif
+         }) {
         gb_test::TempDir directory;
         fs::path work = directory.path() / "work";
         fs::create_directories(c.log_is_directory ? work / "gb_runtime.log" : work);
         std::string captured = directory.file("stderr.txt");
         int code = in_log_child(work, "1", c.ready, [&] {
             if (std::freopen(captured.c_str(), "w", stderr) == nullptr ||
-                (c.remove_working_directory && rmdir(work.c_str()) != 0)) {
+                (c.remove_working_directory && rmdir(work.string().c_str()) != 0)) {
                 return 90;
             }
             vortelan_gb_runtime_log_redirect_stdio("menu");
@@ -140,8 +150,9 @@ TEST(LogRedirect, WritesBannerToTheOriginalStandardError) {
             return 0;
         });
         ASSERT_EQ(code, 0);
-        std::string shown = c.remove_working_directory ? "(unavailable)" : fs::canonical(work);
-        std::string text = gb_test::read_file(captured);
+        std::string shown =
+            c.remove_working_directory ? "(unavailable)" : fs::canonical(work).string();
+        std::string text = text_lines(gb_test::read_file(captured));
         EXPECT_TRUE(std::regex_match(text, std::regex(banner("menu", shown) + "after\n"))) << text;
         EXPECT_FALSE(fs::is_regular_file(work / "gb_runtime.log"));
     }

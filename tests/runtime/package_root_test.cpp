@@ -1,17 +1,15 @@
 #include "runtime/package_root.h"
-#include "tests/runtime/commands.h"
+#include "tests/runtime/package_root_fixture.h"
 #include "tests/support/captured_stream.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -52,21 +50,8 @@ TEST(PackageRootFromExecutable, NeedsASeparator) {
     EXPECT_EQ(errno, EINVAL);
 }
 
-std::string working_directory() {
-    char path[PATH_MAX];
-    return getcwd(path, sizeof path) != nullptr ? path : "";
-}
-
-// Sets the override for one test and puts back the working directory afterwards.
-class PackageRootOverride : public testing::Test {
-  protected:
-    ~PackageRootOverride() override {
-        unsetenv("GB_RUNTIME_PACKAGE_ROOT");
-        EXPECT_EQ(chdir(start.c_str()), 0);
-    }
-    std::string start = working_directory();
-    gb_test::TempDir temp;
-};
+using gb_test::PackageRootOverride;
+using gb_test::working_directory;
 
 TEST_F(PackageRootOverride, ChangesToTheGivenDirectory) {
     std::string root = std::filesystem::canonical(temp.path()).string();
@@ -90,7 +75,7 @@ TEST_F(PackageRootOverride, ReportsADirectoryThatCannotBeEntered) {
 
 TEST_F(PackageRootOverride, EmptyOverrideMeansTheExecutablesDirectory) {
     setenv("GB_RUNTIME_PACKAGE_ROOT", "", 1);
-    std::string directory = std::filesystem::read_symlink("/proc/self/exe").string();
+    std::string directory = gb_test::this_program().string();
     ASSERT_EQ(vortelan_gb_runtime_package_root_from_executable_path(directory.data()), 0);
     directory.resize(std::strlen(directory.c_str()));
     gb_test::CapturedStream errors(stderr);
@@ -109,21 +94,17 @@ TEST(PackageRootOfCopiedExecutable, IsTheParentOfItsBuildDirectory) {
     gb_test::TempDir temp;
     std::filesystem::path root = std::filesystem::canonical(temp.path()) / "pkg";
     std::filesystem::create_directories(root / "build");
-    std::filesystem::path copy = root / "build" / "runtime_tests";
-    std::filesystem::copy_file("/proc/self/exe", copy);
+    std::filesystem::path copy =
+        root / "build" / ("runtime_tests" + gb_test::this_program().extension().string());
+    std::filesystem::copy_file(gb_test::this_program(), copy);
     std::filesystem::permissions(copy, std::filesystem::perms::owner_all);
-    std::string errors = temp.file("errors");
 
-    gb_test::CommandResult run = gb_test::run_command(
-        {"sh", "-c",
-         "unset GB_RUNTIME_PACKAGE_ROOT; cd / && exec \"$0\" --gtest_also_run_disabled_tests "
-         "--gtest_filter=PackageRootChild.* 2>\"$1\"",
-         copy.string(), errors});
+    gb_test::ProgramRun run = gb_test::run_from_file_system_root(copy, "PackageRootChild.*");
 
     EXPECT_EQ(run.exit_code, 0);
     EXPECT_NE(run.output.find("result=0 cwd=" + root.string() + "\n"), std::string::npos)
         << run.output;
-    EXPECT_EQ(gb_test::read_file(errors), "cwd: package root '" + root.string() + "' result=0\n");
+    EXPECT_EQ(run.errors, "cwd: package root '" + root.string() + "' result=0\n");
 }
 
 } // namespace

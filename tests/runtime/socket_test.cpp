@@ -1,13 +1,10 @@
 #include "runtime/socket.h"
+#include "runtime/udp.h"
+#include "tests/runtime/socket_probe.h"
 
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <fcntl.h>
-#include <netinet/in.h>
-#include <poll.h>
 #include <string>
-#include <sys/socket.h>
 
 namespace {
 
@@ -35,20 +32,8 @@ TEST(SocketErrorString, FormatsIntoOneSharedBuffer) {
     EXPECT_STREQ(first, "WinSock error -2147483648");
 }
 
-int fd_of(SocketHandle handle) {
-    return static_cast<int>(handle);
-}
-
-uint16_t port_of(SocketHandle listener) {
-    sockaddr_in address{};
-    socklen_t length = sizeof address;
-    getsockname(fd_of(listener), reinterpret_cast<sockaddr *>(&address), &length);
-    return ntohs(address.sin_port);
-}
-
-bool is_blocking(SocketHandle handle) {
-    return (fcntl(fd_of(handle), F_GETFL) & O_NONBLOCK) == 0;
-}
+using gb_test::is_blocking;
+using gb_test::port_of;
 
 // Every test holds one library reference, as callers of the TCP operations do.
 class Tcp : public testing::Test {
@@ -62,8 +47,7 @@ class Tcp : public testing::Test {
         ASSERT_NE(listener, invalid_socket);
         client = vortelan_gb_runtime_tcp_connect(host, port_of(listener));
         ASSERT_NE(client, invalid_socket);
-        pollfd waiting{fd_of(listener), POLLIN, 0};
-        ASSERT_EQ(poll(&waiting, 1, 5000), 1);
+        ASSERT_EQ(vortelan_gb_runtime_socket_wait_readable(listener, 5000), 1);
         server = vortelan_gb_runtime_tcp_accept(listener);
         ASSERT_NE(server, invalid_socket);
     }
@@ -112,8 +96,10 @@ TEST_F(Tcp, NonBlockingListenerReportsWouldBlockThenAcceptsBlockingConnection) {
     vortelan_gb_runtime_socket_close(listener);
     listener = invalid_socket;
     connect_pair("127.0.0.1", true);
-    EXPECT_FALSE(is_blocking(listener));
     EXPECT_TRUE(is_blocking(server));
+    EXPECT_EQ(vortelan_gb_runtime_tcp_accept(listener), invalid_socket);
+    EXPECT_TRUE(
+        vortelan_gb_runtime_socket_error_would_block(vortelan_gb_runtime_socket_last_error()));
 }
 
 TEST_F(Tcp, NonBlockingReadWithoutDataWouldBlock) {
@@ -127,8 +113,7 @@ TEST_F(Tcp, NonBlockingReadWithoutDataWouldBlock) {
 
 TEST_F(Tcp, WriteToResetPeerReportsLostConnectionInsteadOfEndingTheProcess) {
     connect_pair("127.0.0.1", false);
-    linger reset_on_close{1, 0};
-    setsockopt(fd_of(server), SOL_SOCKET, SO_LINGER, &reset_on_close, sizeof reset_on_close);
+    gb_test::reset_on_close(server);
     vortelan_gb_runtime_socket_close(server);
     server = invalid_socket;
 

@@ -15,7 +15,11 @@ class TempDir {
     TempDir &operator=(const TempDir &) = delete;
 
     const std::filesystem::path &path() const { return root; }
-    std::string file(const std::string &relative) const { return (root / relative).string(); }
+    // The name is appended byte for byte: a path object would re-encode it on Windows.
+    std::string file(const std::string &relative) const {
+        return root.string() + static_cast<char>(std::filesystem::path::preferred_separator) +
+               relative;
+    }
 
   private:
     std::filesystem::path root;

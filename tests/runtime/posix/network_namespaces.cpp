@@ -1,4 +1,4 @@
-#include "tests/runtime/network_namespaces.h"
+#include "tests/runtime/posix/network_namespaces.h"
 
 #include <atomic>
 #include <cerrno>

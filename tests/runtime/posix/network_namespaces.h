@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/runtime/commands.h"
+#include "tests/runtime/posix/commands.h"
 
 #include <functional>
 #include <string>

@@ -5,7 +5,7 @@
 #include "runtime/socket.h"
 #include "runtime/udp.h"
 #include "tests/runtime/dns_test_messages.h"
-#include "tests/runtime/network_namespaces.h"
+#include "tests/runtime/posix/network_namespaces.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tests/runtime/commands.h"
+#include "tests/runtime/posix/commands.h"
 
 #include <cerrno>
 #include <csignal>

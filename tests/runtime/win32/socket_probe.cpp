@@ -1,0 +1,45 @@
+#include "tests/runtime/socket_probe.h"
+
+#include <winsock2.h>
+#include <ws2tcpip.h>
+
+namespace gb_test {
+
+namespace {
+
+SOCKET socket_of(SocketHandle handle) {
+    return static_cast<SOCKET>(handle);
+}
+
+void set_receive_timeout(SOCKET socket, DWORD milliseconds) {
+    setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char *>(&milliseconds),
+               sizeof milliseconds);
+}
+
+} // namespace
+
+uint16_t port_of(SocketHandle handle) {
+    sockaddr_in address{};
+    int length = sizeof address;
+    getsockname(socket_of(handle), reinterpret_cast<sockaddr *>(&address), &length);
+    return ntohs(address.sin_port);
+}
+
+// Winsock cannot tell a socket's mode, so the probe waits for data briefly: a blocking
+// socket runs into the time-out, a non-blocking one answers at once that it would block.
+bool is_blocking(SocketHandle handle) {
+    SOCKET socket = socket_of(handle);
+    set_receive_timeout(socket, 50);
+    char byte = 0;
+    bool blocked = recv(socket, &byte, 1, MSG_PEEK) < 0 && WSAGetLastError() == WSAETIMEDOUT;
+    set_receive_timeout(socket, 0);
+    return blocked;
+}
+
+void reset_on_close(SocketHandle handle) {
+    linger reset{1, 0};
+    setsockopt(socket_of(handle), SOL_SOCKET, SO_LINGER, reinterpret_cast<const char *>(&reset),
+               sizeof reset);
+}
+
+} // namespace gb_test
