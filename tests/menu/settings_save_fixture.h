@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,15 @@ inline const std::string default_file = "# VORTELAN EMULATOR GB Runtime settings
                                         "reset_key=O\n"
                                         "recent_slot1_rom=slot1.gbc\n"
                                         "display_scale=AUTO\n";
+
+// The settings file as its lines read back: it is written in text mode, with the
+// platform's own line ends.
+inline std::string read_settings(const std::string &path) {
+    std::ifstream in(path);
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    return contents.str();
+}
 
 inline std::vector<std::string> directory_entries(const std::filesystem::path &directory) {
     std::vector<std::string> names;

@@ -10,11 +10,12 @@ namespace {
 
 using gb_test::default_file;
 using gb_test::directory_entries;
+using gb_test::read_settings;
 using gb_test::SettingsSave;
 
 TEST_F(SettingsSave, WritesTheTenLinesOfTheStartState) {
     ASSERT_EQ(vortelan_gb_runtime_menu_save_config_file(&state), 0);
-    EXPECT_EQ(gb_test::read_file(path), default_file);
+    EXPECT_EQ(read_settings(path), default_file);
     EXPECT_EQ(directory_entries(directory.path()), std::vector<std::string>{"keys.conf"});
 }
 
@@ -33,7 +34,7 @@ TEST_F(SettingsSave, LoadThenSaveNormalisesTheFile) {
         "PAD_LX_POS\n"
         "fast_key=J\nscreenshot_key=P\nescape_key=Escape\nturbo_hold_key=B\nreset_key=O\n"
         "recent_slot1_rom=Game.gb\ndisplay_scale=3\n";
-    EXPECT_EQ(gb_test::read_file(path), normalised);
+    EXPECT_EQ(read_settings(path), normalised);
 
     MenuState reloaded;
     gb_test::fill_start_state(&reloaded);
@@ -57,7 +58,7 @@ TEST_F(SettingsSave, LongDeviceListsSurviveAReload) {
     EXPECT_EQ(std::string(state.slot1_keys_text), list.substr(0, 255));
 
     ASSERT_EQ(vortelan_gb_runtime_menu_save_config_file(&state), 0);
-    EXPECT_NE(gb_test::read_file(path).find("\nslot1_keys=" + list + "\n"), std::string::npos);
+    EXPECT_NE(read_settings(path).find("\nslot1_keys=" + list + "\n"), std::string::npos);
     MenuState reloaded;
     gb_test::fill_start_state(&reloaded);
     vortelan_gb_runtime_menu_load_config_file(&reloaded);
@@ -67,7 +68,7 @@ TEST_F(SettingsSave, LongDeviceListsSurviveAReload) {
 TEST_F(SettingsSave, CreatesOnlyTheDirectoryTheFileSitsIn) {
     use_path(directory.file("config/keys.conf"));
     EXPECT_EQ(vortelan_gb_runtime_menu_save_config_file(&state), 0);
-    EXPECT_EQ(gb_test::read_file(path), default_file);
+    EXPECT_EQ(read_settings(path), default_file);
 
     use_path(directory.file("a/b/keys.conf"));
     EXPECT_EQ(vortelan_gb_runtime_menu_save_config_file(&state), -1);
