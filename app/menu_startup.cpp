@@ -1,6 +1,5 @@
 #include "app/menu_startup.h"
 
-#include "input/binding_lists.h"
 #include "menu/choice_list.h"
 #include "menu/rom_path.h"
 #include "menu/settings_file.h"
@@ -48,16 +47,6 @@ void settle_cartridges(MenuState *state) {
 }
 
 } // namespace
-
-void vortelan_gb_runtime_menu_set_default_bindings(MenuState *state) {
-    vortelan_gb_runtime_key_config_slot1_default(&state->slot1_keys);
-    vortelan_gb_runtime_key_config_slot2_default(&state->slot2_keys);
-    state->fast_key = vortelan_gb_runtime_key_config_fast_default();
-    state->screenshot_key = vortelan_gb_runtime_key_config_screenshot_default();
-    state->escape_key = vortelan_gb_runtime_key_config_escape_default();
-    state->turbo_hold_key = vortelan_gb_runtime_key_config_turbo_hold_default();
-    state->reset_key = vortelan_gb_runtime_key_config_reset_default();
-}
 
 void vortelan_gb_runtime_menu_init_state(MenuState *state) {
     std::memset(state, 0, sizeof *state);

@@ -6,7 +6,3 @@
 // defaults, the default bindings, the settings file, the key texts and the cartridge list.
 // Every source that fails falls back (loopback host, defaults, "NO ROMS FOUND IN ROMS/").
 void vortelan_gb_runtime_menu_init_state(MenuState *state);
-
-// Both slots and the five utility keys at their factory defaults; the key texts are left as
-// they are.
-void vortelan_gb_runtime_menu_set_default_bindings(MenuState *state);

@@ -178,3 +178,13 @@ bool vortelan_gb_runtime_menu_validate_launch_selection(MenuState *state) {
     }
     return true;
 }
+
+void vortelan_gb_runtime_menu_set_default_bindings(MenuState *state) {
+    vortelan_gb_runtime_key_config_slot1_default(&state->slot1_keys);
+    vortelan_gb_runtime_key_config_slot2_default(&state->slot2_keys);
+    state->fast_key = vortelan_gb_runtime_key_config_fast_default();
+    state->screenshot_key = vortelan_gb_runtime_key_config_screenshot_default();
+    state->escape_key = vortelan_gb_runtime_key_config_escape_default();
+    state->turbo_hold_key = vortelan_gb_runtime_key_config_turbo_hold_default();
+    state->reset_key = vortelan_gb_runtime_key_config_reset_default();
+}

@@ -102,5 +102,9 @@ void vortelan_gb_runtime_menu_cycle_selected(MenuState *state, int direction);
 // "+HH:MM" / "-HH:MM"; returns the formatted length as snprintf does.
 int vortelan_gb_runtime_menu_format_rtc_offset(int32_t minutes, char *buffer, size_t capacity);
 
+// Both slots and the five utility keys at their factory defaults; the key texts are left as
+// they are.
+void vortelan_gb_runtime_menu_set_default_bindings(MenuState *state);
+
 // True when the cartridges may be launched; otherwise the reason is in status.
 bool vortelan_gb_runtime_menu_validate_launch_selection(MenuState *state);
