@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the default and the sanitizer configuration, then the fuzz
-# targets (corpus replay and a short bounded run of each).
+# Builds and runs every test: the default and the sanitizer configuration, the Windows
+# build under Wine, then the fuzz targets (corpus replay and a short bounded run of each).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +14,8 @@ for preset in default asan; do
     echo "== $preset: test"
     ctest --preset "$preset" -j "$jobs"
 done
+
+bash scripts/test-windows.sh
 
 bash scripts/fuzz.sh "${GB_RUNTIME_FUZZ_SECONDS:-30}"
 echo "== all tests passed"

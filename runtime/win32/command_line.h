@@ -8,8 +8,8 @@
 #include <stdbool.h>
 #include <stddef.h>
 
-/* The longest command line Windows passes on, with a terminator. */
-#define VORTELAN_GB_RUNTIME_COMMAND_LINE_CAPACITY 32768
+/* The longest command line Windows passes on, its terminator included. */
+#define VORTELAN_GB_RUNTIME_COMMAND_LINE_CAPACITY 32767
 #define VORTELAN_GB_RUNTIME_MAX_ARGUMENTS 1024
 
 typedef struct QuotedArguments {

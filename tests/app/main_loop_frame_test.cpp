@@ -140,12 +140,15 @@ TEST_F(MenuFrame, TwoScaleChangesInOneFrameSaveAndApplyOnce) {
     EXPECT_EQ(state.display_scale, 2u);
     EXPECT_EQ(state.display_scale_changed, 0);
     EXPECT_STREQ(state.status, "DISPLAY SCALE SAVED");
-    EXPECT_NE(gb_test::read_file(settings_path()).find("\ndisplay_scale=2\n"), std::string::npos);
+    EXPECT_NE(gb_test::read_text_file(settings_path()).find("\ndisplay_scale=2\n"),
+              std::string::npos);
     EXPECT_EQ(factor, 2);
     int width = 0, height = 0;
     SDL_GetWindowSize(window, &width, &height);
     EXPECT_EQ(width, 960);
-    EXPECT_STREQ(std::getenv("VORTELAN_EMULATOR_DISPLAY_SCALE"), "2");
+    // Read back through SDL: on Windows SDL_setenv writes the system's environment, which
+    // the C runtime's own copy does not follow.
+    EXPECT_STREQ(SDL_getenv("VORTELAN_EMULATOR_DISPLAY_SCALE"), "2");
 
     // A frame without a change writes nothing.
     key(SDLK_UP);
@@ -155,7 +158,7 @@ TEST_F(MenuFrame, TwoScaleChangesInOneFrameSaveAndApplyOnce) {
 }
 
 TEST_F(MenuFrame, AFailedScaleSaveStillResizesTheWindow) {
-    SDL_setenv("GB_RUNTIME_KEY_CONFIG", folder.file("missing/deeper/keys.conf").c_str(), 1);
+    setenv("GB_RUNTIME_KEY_CONFIG", folder.file("missing/deeper/keys.conf").c_str(), 1);
     state.row = MENU_ROW_DISPLAY_SCALE;
     state.display_scale = 2;
     key(SDLK_LEFT);

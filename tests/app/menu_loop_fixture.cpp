@@ -16,8 +16,8 @@
 namespace gb_test {
 
 void MenuLoop::SetUp() {
-    SDL_setenv("SDL_VIDEODRIVER", "dummy", 0);
-    SDL_setenv("GB_RUNTIME_KEY_CONFIG", settings_path().c_str(), 1);
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("GB_RUNTIME_KEY_CONFIG", settings_path().c_str(), 1);
     ASSERT_EQ(
         SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER), 0)
         << SDL_GetError();
@@ -42,7 +42,7 @@ void MenuLoop::TearDown() {
         SDL_DestroyWindow(window);
     }
     SDL_Quit();
-    SDL_setenv("GB_RUNTIME_KEY_CONFIG", "", 1); // empty: the default path
+    unsetenv("GB_RUNTIME_KEY_CONFIG");
 }
 
 void MenuLoop::reset_state() {

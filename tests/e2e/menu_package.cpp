@@ -22,7 +22,7 @@ bool MenuPackage::exists(const std::string &relative) const {
 }
 
 std::string MenuPackage::read(const std::string &relative) const {
-    return read_file(file(relative));
+    return read_text_file(file(relative));
 }
 
 std::vector<EnvChange> MenuPackage::environment(const std::vector<EnvChange> &changes) const {

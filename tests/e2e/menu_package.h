@@ -16,6 +16,7 @@ class MenuPackage {
     void add(const std::string &relative, const std::string &contents = "") const;
     void add_folder(const std::string &relative) const;
     bool exists(const std::string &relative) const;
+    // Read as text: Windows' CR LF line ends become LF.
     std::string read(const std::string &relative) const;
     std::string path() const { return root.path().string(); }
     std::string file(const std::string &relative) const { return root.file(relative); }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <string>
-#include <sys/types.h>
 #include <thread>
 #include <vector>
 
@@ -29,13 +29,14 @@ class ChildProgram {
     ChildProgram(const ChildProgram &) = delete;
     ChildProgram &operator=(const ChildProgram &) = delete;
 
-    bool started() const { return pid > 0; }
+    bool started() const { return process > 0; }
     void send_signal(int number);
     // The exit code, or -1 when it was ended by a signal or had to be killed after timeout_ms.
     int wait(int timeout_ms);
 
   private:
-    pid_t pid = -1;
+    // The child's process id on POSIX, its process handle on Windows.
+    intptr_t process = -1;
     bool reaped = false;
 };
 

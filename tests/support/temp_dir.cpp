@@ -58,11 +58,23 @@ void write_file(const std::string &path, const std::string &contents) {
     out << contents;
 }
 
-std::string read_file(const std::string &path) {
-    std::ifstream in(utf8_path(path), std::ios::binary);
+namespace {
+
+std::string read_whole(const std::string &path, std::ios::openmode mode) {
+    std::ifstream in(utf8_path(path), mode);
     std::ostringstream contents;
     contents << in.rdbuf();
     return contents.str();
+}
+
+} // namespace
+
+std::string read_file(const std::string &path) {
+    return read_whole(path, std::ios::in | std::ios::binary);
+}
+
+std::string read_text_file(const std::string &path) {
+    return read_whole(path, std::ios::in);
 }
 
 } // namespace gb_test

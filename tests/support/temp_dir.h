@@ -28,5 +28,8 @@ class TempDir {
 // Whole-file helpers for tests that check what the code wrote.
 void write_file(const std::string &path, const std::string &contents);
 std::string read_file(const std::string &path);
+// A text file as the C runtime reads it in text mode: on Windows, where programs end their
+// lines with CR LF, the line ends become LF.
+std::string read_text_file(const std::string &path);
 
 } // namespace gb_test

@@ -48,7 +48,7 @@ class KeyConfigLoop : public gb_test::ScreenTest {
         if (!std::filesystem::exists(config)) {
             return "(no file)";
         }
-        const std::string text = gb_test::read_file(config);
+        const std::string text = gb_test::read_text_file(config);
         const size_t start = text.find("\n" + key + "=");
         return start == std::string::npos
                    ? "(no line)"
