@@ -6,13 +6,12 @@ cd "$(dirname "$0")/.."
 bash scripts/setup-windows.sh
 bash scripts/build-sdl2-windows.sh
 
-# One Wine prefix for the whole run, made before anything runs in it in parallel (test
-# discovery at build time included); making it prints Wine's own chatter, which says nothing.
-export WINEPREFIX="${WINEPREFIX:-$HOME/.cache/gb-runtime/wine}"
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "== windows: making the Wine prefix $WINEPREFIX"
-    scripts/wine.sh wineboot --init >/dev/null 2>&1 || true
-fi
+# A Wine prefix of this tree's own, so that runs in other trees keep their Wine sessions;
+# the session is ended with the run.
+export WINEPREFIX="$PWD/build/windows/wine"
+trap 'scripts/wine.sh --end 2>/dev/null || true' EXIT
+# The prefix is made before the build, whose test discovery runs in it with a time limit.
+scripts/wine.sh cmd /c exit >/dev/null 2>&1 || true
 
 echo "== windows: build"
 cmake --preset windows >/dev/null
