@@ -15,16 +15,18 @@ if [ "${1:-}" = --end ]; then
 fi
 
 # The first program of a session makes the prefix when there is none and starts Wine's
-# background services, which live as long as the server: started on behalf of a program, they
-# would hold its output open after it ended, and a test would never end. So the session is
-# started here, once, under a lock, with the services' output going nowhere. It ends a minute
-# after its last program.
+# background services and the desktop window, which live as long as the server: started on
+# behalf of a program, they would hold its output open after it ended (a test would never
+# end), and two programs starting the desktop at once may leave one without windows. So the
+# session is started here, once, under a lock, with the output of what it starts going
+# nowhere. It ends a minute after its last program.
 mkdir -p "$WINEPREFIX"
 exec 9>"$WINEPREFIX/.session-lock"
 flock 9
 # The session's processes must not inherit the lock, or they would hold it while they live.
 if "$server" -p60 </dev/null >/dev/null 2>&1 9>&-; then
     "$loader" wineboot </dev/null >/dev/null 2>&1 9>&-
+    "$loader" rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1 9>&-
 fi
 exec 9>&-
 exec "$loader" "$@"
