@@ -1,32 +1,26 @@
-#include "runtime/posix/socket_fd.h"
+#include "runtime/socket_calls.h"
 
 #include <cstdio>
-#include <netdb.h>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <sys/socket.h>
 
 namespace {
 
 constexpr size_t port_text_capacity = 16;
+constexpr int option_on = 1;
 
-void set_option(int fd, int level, int name) {
-    int one = 1;
-    setsockopt(fd, level, name, &one, sizeof one);
-}
-
-int connect_first(const addrinfo *addresses) {
+NativeSocket connect_first(const addrinfo *addresses) {
     for (const addrinfo *address = addresses; address != nullptr; address = address->ai_next) {
-        int fd = socket(address->ai_family, address->ai_socktype, address->ai_protocol);
-        if (fd < 0) {
+        NativeSocket socket =
+            ::socket(address->ai_family, address->ai_socktype, address->ai_protocol);
+        if (socket == invalid_native_socket) {
             continue;
         }
-        if (connect(fd, address->ai_addr, address->ai_addrlen) == 0) {
-            return fd;
+        if (connect(socket, address->ai_addr, static_cast<SocketLength>(address->ai_addrlen)) ==
+            0) {
+            return socket;
         }
-        close_keeping_error(fd);
+        close_keeping_error(socket);
     }
-    return -1;
+    return invalid_native_socket;
 }
 
 } // namespace
@@ -41,42 +35,44 @@ SocketHandle vortelan_gb_runtime_tcp_connect(const char *host, uint32_t port) {
     if (getaddrinfo(host, port_text, &hints, &addresses) != 0) {
         return VORTELAN_GB_RUNTIME_INVALID_SOCKET;
     }
-    int fd = connect_first(addresses);
+    NativeSocket socket = connect_first(addresses);
     freeaddrinfo(addresses);
-    if (fd < 0) {
+    if (socket == invalid_native_socket) {
         return VORTELAN_GB_RUNTIME_INVALID_SOCKET;
     }
-    set_option(fd, IPPROTO_TCP, TCP_NODELAY);
-    return socket_handle(fd);
+    set_option(socket, IPPROTO_TCP, TCP_NODELAY, option_on);
+    return socket_handle(socket);
 }
 
 SocketHandle vortelan_gb_runtime_tcp_listen_ipv4(uint16_t port, int backlog, bool nonblocking) {
-    int fd = socket(AF_INET, SOCK_STREAM, 0);
-    if (fd < 0) {
+    NativeSocket socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    if (socket == invalid_native_socket) {
         return VORTELAN_GB_RUNTIME_INVALID_SOCKET;
     }
-    set_option(fd, SOL_SOCKET, SO_REUSEADDR);
+    if (listener_reuses_address) {
+        set_option(socket, SOL_SOCKET, SO_REUSEADDR, option_on);
+    }
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_ANY);
     address.sin_port = htons(port);
-    if (bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 ||
-        listen(fd, backlog) != 0 || (nonblocking && set_blocking(fd, false) != 0)) {
-        close_keeping_error(fd);
+    if (bind(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 ||
+        listen(socket, backlog) != 0 || (nonblocking && set_blocking(socket, false) != 0)) {
+        close_keeping_error(socket);
         return VORTELAN_GB_RUNTIME_INVALID_SOCKET;
     }
-    return socket_handle(fd);
+    return socket_handle(socket);
 }
 
 SocketHandle vortelan_gb_runtime_tcp_accept(SocketHandle listener) {
-    int fd = accept(socket_fd(listener), nullptr, nullptr);
-    if (fd < 0) {
+    NativeSocket socket = accept(native_socket(listener), nullptr, nullptr);
+    if (socket == invalid_native_socket) {
         return VORTELAN_GB_RUNTIME_INVALID_SOCKET;
     }
     // The connection is blocking whatever the listener's mode.
-    if (set_blocking(fd, true) != 0) {
-        close_keeping_error(fd);
+    if (set_blocking(socket, true) != 0) {
+        close_keeping_error(socket);
         return VORTELAN_GB_RUNTIME_INVALID_SOCKET;
     }
-    return socket_handle(fd);
+    return socket_handle(socket);
 }

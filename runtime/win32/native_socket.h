@@ -1,0 +1,58 @@
+#ifndef GB_RUNTIME_WIN32_NATIVE_SOCKET_H
+#define GB_RUNTIME_WIN32_NATIVE_SOCKET_H
+
+/* The socket vocabulary that the shared socket code is written in, for Winsock: a
+   SocketHandle is a SOCKET here, and INVALID_SOCKET has all bits set, as the portable invalid
+   handle does. */
+
+#include "runtime/socket.h"
+
+#include <winsock2.h>
+#include <ws2tcpip.h>
+
+using NativeSocket = SOCKET;
+using TransferSize = int;
+using SocketLength = int;
+constexpr NativeSocket invalid_native_socket = INVALID_SOCKET;
+
+// Winsock raises no signal for a lost peer.
+constexpr int send_flags = 0;
+// No SO_REUSEADDR on a listener: here it would let a second listener take the port while this
+// one holds it, and Windows rebinds a port whose old connections linger without it.
+constexpr bool listener_reuses_address = false;
+
+static_assert(sizeof(SOCKET) == sizeof(SocketHandle), "a SOCKET fits a SocketHandle");
+static_assert(INVALID_SOCKET == VORTELAN_GB_RUNTIME_INVALID_SOCKET, "same invalid value");
+
+inline NativeSocket native_socket(SocketHandle handle) {
+    return static_cast<NativeSocket>(handle);
+}
+
+inline SocketHandle socket_handle(NativeSocket socket) {
+    return static_cast<SocketHandle>(socket);
+}
+
+inline int close_native_socket(NativeSocket socket) {
+    return closesocket(socket);
+}
+
+// Closes a socket on a failure path, keeping the error of the failure for
+// vortelan_gb_runtime_socket_last_error.
+inline void close_keeping_error(NativeSocket socket) {
+    int error = WSAGetLastError();
+    closesocket(socket);
+    WSASetLastError(error);
+}
+
+inline int set_blocking(NativeSocket socket, bool blocking) {
+    u_long nonblocking = blocking ? 0 : 1;
+    return ioctlsocket(socket, FIONBIO, &nonblocking) == 0 ? 0 : -1;
+}
+
+// A datagram longer than the buffer fails with WSAEMSGSIZE here, yet its first bytes are in
+// the buffer, as a POSIX receive would leave them.
+inline bool receive_was_cut(void) {
+    return WSAGetLastError() == WSAEMSGSIZE;
+}
+
+#endif
