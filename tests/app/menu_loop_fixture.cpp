@@ -8,6 +8,7 @@
 #include "menu/settings_file.h"
 #include "runtime/text.h"
 #include "tests/support/captured_stream.h"
+#include "tests/support/key_event.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -66,13 +67,7 @@ void MenuLoop::push(SDL_Event event) {
 }
 
 void MenuLoop::key(SDL_Keycode code, bool repeat) {
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.repeat = repeat ? 1 : 0;
-    event.key.keysym.sym = code;
-    event.key.keysym.scancode = SDL_GetScancodeFromKey(code);
-    push(event);
+    push(key_event(SDL_KEYDOWN, code, repeat));
 }
 
 void MenuLoop::text(const char *typed) {

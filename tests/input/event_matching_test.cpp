@@ -4,6 +4,7 @@
 #include "input/event_matching.h"
 
 #include "tests/input/virtual_devices.h"
+#include "tests/support/key_event.h"
 
 #include <gtest/gtest.h>
 

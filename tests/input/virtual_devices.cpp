@@ -119,13 +119,4 @@ int binding_slot(SDL_JoystickID instance_id) {
     return device == nullptr ? -1 : binding_device_slot(device->id);
 }
 
-SDL_Event key_event(Uint32 type, SDL_Keycode key, bool repeat) {
-    SDL_Event event{};
-    event.type = type;
-    event.key.repeat = repeat ? 1 : 0;
-    event.key.keysym.sym = key;
-    event.key.keysym.scancode = SDL_GetScancodeFromKey(key);
-    return event;
-}
-
 } // namespace gb_test

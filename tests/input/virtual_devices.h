@@ -55,7 +55,4 @@ const OpenDevice *open_device(SDL_JoystickID instance_id);
 // The binding slot of the device's identity; -1 when the device has no entry.
 int binding_slot(SDL_JoystickID instance_id);
 
-// A key event as SDL delivers it.
-SDL_Event key_event(Uint32 type, SDL_Keycode key, bool repeat = false);
-
 } // namespace gb_test

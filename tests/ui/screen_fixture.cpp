@@ -3,6 +3,7 @@
 #include "input/controllers.h"
 #include "menu/settings_file.h"
 #include "tests/menu/menu_state_fixture.h"
+#include "tests/support/key_event.h"
 
 #include <cstdlib>
 
@@ -28,12 +29,7 @@ void fill_menu_state(MenuState *state) {
 }
 
 void push_key(SDL_Keycode key, bool repeat) {
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.repeat = repeat ? 1 : 0;
-    event.key.keysym.sym = key;
-    event.key.keysym.scancode = SDL_GetScancodeFromKey(key);
+    SDL_Event event = key_event(SDL_KEYDOWN, key, repeat);
     ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
 }
 
