@@ -1,9 +1,8 @@
 #include "menu/choice_list.h"
 #include "menu/rom_path.h"
 
+#include "runtime/directory.h"
 #include "runtime/log.h"
-
-#include <dirent.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -20,6 +19,19 @@ bool matches_any_suffix(const char *name, const char *const *suffixes, uint32_t 
     return false;
 }
 
+struct ScanTarget {
+    ChoiceList *list;
+    const char *const *suffixes;
+    uint32_t suffix_count;
+};
+
+void add_matching_entry(const char *name, void *context) {
+    const auto *target = static_cast<const ScanTarget *>(context);
+    if (name[0] != '.' && matches_any_suffix(name, target->suffixes, target->suffix_count)) {
+        vortelan_gb_runtime_choice_list_add(target->list, name);
+    }
+}
+
 } // namespace
 
 // Only the entry names are looked at: a directory called x.gb is listed too, and the
@@ -28,8 +40,8 @@ void vortelan_gb_runtime_choice_list_scan_dir_for_suffixes(ChoiceList *list, con
                                                            const char *const *suffixes,
                                                            uint32_t suffix_count) {
     bool logging = vortelan_gb_runtime_log_enabled();
-    DIR *handle = opendir(directory);
-    if (handle == nullptr) {
+    ScanTarget target{list, suffixes, suffix_count};
+    if (vortelan_gb_runtime_list_directory(directory, add_matching_entry, &target) != 0) {
         if (logging) {
             std::fprintf(stderr, "choice list: failed to open '%s': %s\n", directory,
                          std::strerror(errno));
@@ -37,17 +49,9 @@ void vortelan_gb_runtime_choice_list_scan_dir_for_suffixes(ChoiceList *list, con
         }
         return;
     }
+    // Adding entries writes nothing, so both lines can follow the listing.
     if (logging) {
         std::fprintf(stderr, "choice list: scanning '%s'\n", directory);
-        std::fflush(stderr);
-    }
-    while (const dirent *entry = readdir(handle)) {
-        if (entry->d_name[0] != '.' && matches_any_suffix(entry->d_name, suffixes, suffix_count)) {
-            vortelan_gb_runtime_choice_list_add(list, entry->d_name);
-        }
-    }
-    closedir(handle);
-    if (logging) {
         std::fprintf(stderr, "choice list: '%s' candidates=%u\n", directory, list->count);
         std::fflush(stderr);
     }

@@ -1,9 +1,8 @@
 #include "menu/rom_path.h"
 
+#include "runtime/files.h"
 #include "runtime/log.h"
 #include "runtime/text.h"
-
-#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -38,8 +37,8 @@ bool locate_rom(const char *name, char (&path)[rom_path_capacity]) {
         !vortelan_gb_runtime_join_path(path, sizeof path, roms_prefix, name)) {
         return false;
     }
-    struct stat status;
-    if (stat(path, &status) != 0) {
+    bool regular = false;
+    if (vortelan_gb_runtime_regular_file_status(path, &regular) != 0) {
         if (vortelan_gb_runtime_log_enabled()) {
             std::fprintf(stderr, "rom path: stat failed for '%s': %s\n", path,
                          std::strerror(errno));
@@ -47,7 +46,7 @@ bool locate_rom(const char *name, char (&path)[rom_path_capacity]) {
         }
         return false;
     }
-    if (!S_ISREG(status.st_mode)) {
+    if (!regular) {
         if (vortelan_gb_runtime_log_enabled()) {
             std::fprintf(stderr, "rom path: '%s' is not a regular file\n", path);
             std::fflush(stderr);

@@ -2,13 +2,22 @@
 #include "menu/settings_keys.h"
 
 #include "input/binding_names.h"
+#include "runtime/environment.h"
 #include "runtime/text.h"
 
-#include <cstdlib>
+namespace {
+
+// The moved path as UTF-8, refilled on every call. Far longer than any path the settings can
+// be saved to (512 bytes), so that only an absurd value counts as unset.
+char moved_config_path[4096];
+
+} // namespace
 
 const char *vortelan_gb_runtime_menu_config_path() {
-    const char *moved = std::getenv("GB_RUNTIME_KEY_CONFIG");
-    return moved != nullptr && moved[0] != '\0' ? moved : "config/gb_runtime_keys.conf";
+    bool moved = vortelan_gb_runtime_environment_text("GB_RUNTIME_KEY_CONFIG", moved_config_path,
+                                                      sizeof moved_config_path);
+    return moved && moved_config_path[0] != '\0' ? moved_config_path
+                                                 : "config/gb_runtime_keys.conf";
 }
 
 void vortelan_gb_runtime_menu_refresh_key_descriptions(MenuState *state) {

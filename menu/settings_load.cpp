@@ -3,6 +3,7 @@
 #include "menu/settings_keys.h"
 
 #include "input/binding_names.h"
+#include "runtime/files.h"
 #include "runtime/text.h"
 #include "ui/display_scale.h"
 
@@ -67,7 +68,7 @@ void apply_setting(MenuState *state, const char *key, const char *value) {
 } // namespace
 
 void vortelan_gb_runtime_menu_load_config_file(MenuState *state) {
-    std::FILE *file = std::fopen(vortelan_gb_runtime_menu_config_path(), "r");
+    std::FILE *file = vortelan_gb_runtime_open_file(vortelan_gb_runtime_menu_config_path(), "r");
     if (file == nullptr) {
         return;
     }

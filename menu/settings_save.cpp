@@ -52,7 +52,7 @@ bool write_settings(std::FILE *file, const MenuState *state) {
 // The whole file goes to a temporary beside it first, so that a failure part-way (a full
 // disk, a crash) never leaves a shortened settings file and lost bindings.
 int write_temporary(const char *temporary, const MenuState *state) {
-    std::FILE *file = std::fopen(temporary, "w");
+    std::FILE *file = vortelan_gb_runtime_open_file(temporary, "w");
     if (file == nullptr) {
         return -1;
     }

@@ -22,6 +22,15 @@ bool vortelan_gb_runtime_absolute_path(char *destination, size_t capacity, const
    (letter case, separators). */
 bool vortelan_gb_runtime_absolute_paths_match(const char *first, const char *second);
 
+/* Called with each entry name of a listed directory, "." and ".." included. */
+typedef void (*DirectoryEntryVisitor)(const char *name, void *context);
+
+/* Calls visit with the UTF-8 name of every entry of the directory, in no particular order;
+   a name that has no UTF-8 form is skipped. 0, or -1 with errno set when the directory cannot
+   be listed. */
+int vortelan_gb_runtime_list_directory(const char *path, DirectoryEntryVisitor visit,
+                                       void *context);
+
 /* Creates one directory with the given permission bits where the platform has them:
    0, or -1 with errno set. */
 int vortelan_gb_runtime_make_directory(const char *path, unsigned int mode);

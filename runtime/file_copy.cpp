@@ -14,11 +14,11 @@ int vortelan_gb_runtime_copy_file(const char *source, const char *destination) {
         errno = EINVAL;
         return -1;
     }
-    std::FILE *input = std::fopen(source, "rb");
+    std::FILE *input = vortelan_gb_runtime_open_file(source, "rb");
     if (input == nullptr) {
         return -1;
     }
-    std::FILE *output = std::fopen(destination, "wb");
+    std::FILE *output = vortelan_gb_runtime_open_file(destination, "wb");
     if (output == nullptr) {
         std::fclose(input);
         return -1;

@@ -1,6 +1,7 @@
 #include "runtime/files.h"
 
 #include "runtime/directory.h"
+#include "runtime/utf8.h"
 
 #include <cerrno>
 #include <cstring>
@@ -14,6 +15,21 @@ constexpr size_t path_capacity = 1024;
 constexpr unsigned int default_directory_mode = 0777;
 
 } // namespace
+
+// A name that is not valid UTF-8 names no file on any platform: Windows names are UTF-16, and
+// the UTF-8 names of the rest are never made from stray bytes.
+bool vortelan_gb_runtime_file_exists_regular(const char *path) {
+    if (path == nullptr) {
+        errno = EINVAL;
+        return false;
+    }
+    if (!vortelan_gb_runtime_utf8_is_valid(path)) {
+        errno = EILSEQ;
+        return false;
+    }
+    bool regular = false;
+    return vortelan_gb_runtime_regular_file_status(path, &regular) == 0 && regular;
+}
 
 bool vortelan_gb_runtime_paths_refer_to_same_regular_file(const char *first, const char *second) {
     if (first == nullptr || second == nullptr || *first == '\0' || *second == '\0') {

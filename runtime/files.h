@@ -6,6 +6,7 @@
    call set it. */
 
 #include <stdbool.h>
+#include <stdio.h>
 
 #ifdef __cplusplus
 extern "C" {
@@ -14,6 +15,14 @@ extern "C" {
 /* True for an existing regular file. A null path gives false with EINVAL, a path that is
    not valid UTF-8 false with EILSEQ. */
 bool vortelan_gb_runtime_file_exists_regular(const char *path);
+
+/* Opens a file by its UTF-8 name with a C library mode ("r", "wb", ...): the stream, or null
+   with errno set. */
+FILE *vortelan_gb_runtime_open_file(const char *path, const char *mode);
+
+/* Queries the entry a UTF-8 path names: 0 with *regular telling whether it is a regular file
+   (not a directory or anything else), or -1 with errno set when it cannot be queried. */
+int vortelan_gb_runtime_regular_file_status(const char *path, bool *regular);
 
 /* True when both paths are existing regular files whose absolute paths name the same
    entry under the platform's naming rules. Links are not followed. */

@@ -1,11 +1,11 @@
 #include "runtime/package_root.h"
 
 #include "runtime/ascii.h"
+#include "runtime/environment.h"
 #include "runtime/process.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -62,8 +62,10 @@ int vortelan_gb_runtime_package_root_from_executable_path(char *path) {
 }
 
 int vortelan_gb_runtime_chdir_to_package_root(void) {
-    const char *override_root = std::getenv("GB_RUNTIME_PACKAGE_ROOT");
-    if (override_root != nullptr && override_root[0] != '\0') {
+    char override_root[executable_path_capacity];
+    if (vortelan_gb_runtime_environment_text("GB_RUNTIME_PACKAGE_ROOT", override_root,
+                                             sizeof override_root) &&
+        override_root[0] != '\0') {
         return report_change("cwd: package root override '%s' result=%d\n", override_root);
     }
     char path[executable_path_capacity];

@@ -1,6 +1,8 @@
 #include "runtime/directory.h"
 
+#include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -70,4 +72,21 @@ bool vortelan_gb_runtime_absolute_paths_match(const char *first, const char *sec
 
 int vortelan_gb_runtime_make_directory(const char *path, unsigned int mode) {
     return mkdir(path, static_cast<mode_t>(mode));
+}
+
+int vortelan_gb_runtime_list_directory(const char *path, DirectoryEntryVisitor visit,
+                                       void *context) {
+    if (path == nullptr || visit == nullptr) {
+        errno = EINVAL;
+        return -1;
+    }
+    DIR *handle = opendir(path);
+    if (handle == nullptr) {
+        return -1;
+    }
+    while (const dirent *entry = readdir(handle)) {
+        visit(entry->d_name, context);
+    }
+    closedir(handle);
+    return 0;
 }

@@ -1,7 +1,6 @@
 #include "runtime/files.h"
 
 #include "runtime/text.h"
-#include "runtime/utf8.h"
 
 #include <cerrno>
 #include <climits>
@@ -27,17 +26,25 @@ bool sync_to_disk(const char *path, int flags) {
 
 } // namespace
 
-bool vortelan_gb_runtime_file_exists_regular(const char *path) {
-    if (path == nullptr) {
+FILE *vortelan_gb_runtime_open_file(const char *path, const char *mode) {
+    if (path == nullptr || mode == nullptr) {
         errno = EINVAL;
-        return false;
+        return nullptr;
     }
-    if (!vortelan_gb_runtime_utf8_is_valid(path)) {
-        errno = EILSEQ;
-        return false;
+    return std::fopen(path, mode);
+}
+
+int vortelan_gb_runtime_regular_file_status(const char *path, bool *regular) {
+    if (path == nullptr || regular == nullptr) {
+        errno = EINVAL;
+        return -1;
     }
     struct stat status {};
-    return stat(path, &status) == 0 && S_ISREG(status.st_mode);
+    if (stat(path, &status) != 0) {
+        return -1;
+    }
+    *regular = S_ISREG(status.st_mode);
+    return 0;
 }
 
 // The source's data goes to the disk before the rename, and the directory entry after it,

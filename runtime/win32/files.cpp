@@ -1,62 +1,86 @@
 #include "runtime/files.h"
 
-#include "runtime/utf8.h"
+#include "runtime/win32/wide_path.h"
 
 #include <cerrno>
-#include <io.h>
+#include <cstdio>
 #include <process.h>
 #include <sys/stat.h>
 #include <windows.h>
 
 namespace {
 
-// The longest path Windows accepts, in UTF-16 code units, and its terminator.
-constexpr int wide_path_capacity = 32768;
+// A C library mode is a few ASCII letters.
+constexpr size_t mode_capacity = 16;
+
+bool widen_mode(const char *mode, wchar_t (&wide)[mode_capacity]) {
+    size_t at = 0;
+    for (; mode[at] != '\0'; ++at) {
+        if (at + 1 == mode_capacity || static_cast<unsigned char>(mode[at]) >= 0x80) {
+            errno = EINVAL;
+            return false;
+        }
+        wide[at] = static_cast<wchar_t>(mode[at]);
+    }
+    wide[at] = L'\0';
+    return true;
+}
 
 } // namespace
 
-// Windows file names are UTF-16: the UTF-8 path is converted, and a path that is not
-// valid UTF-8 names no file at all.
-bool vortelan_gb_runtime_file_exists_regular(const char *path) {
-    if (path == nullptr) {
+FILE *vortelan_gb_runtime_open_file(const char *path, const char *mode) {
+    WidePath wide;
+    wchar_t wide_mode[mode_capacity];
+    if (mode == nullptr) {
         errno = EINVAL;
-        return false;
+        return nullptr;
     }
-    // The converter's own rejection of malformed UTF-8 differs between system versions (and
-    // Wine's lets stray bytes through), so the shared check decides first.
-    if (!vortelan_gb_runtime_utf8_is_valid(path)) {
-        errno = EILSEQ;
-        return false;
+    if (!vortelan_gb_runtime_widen(path, &wide) || !widen_mode(mode, wide_mode)) {
+        return nullptr;
     }
-    static_assert(sizeof(wchar_t) == 2, "Windows wide characters are UTF-16 code units");
-    wchar_t wide[wide_path_capacity];
-    if (MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path, -1, wide, wide_path_capacity) ==
-        0) {
-        errno = GetLastError() == ERROR_NO_UNICODE_TRANSLATION ? EILSEQ : ENAMETOOLONG;
-        return false;
+    return _wfopen(wide.text, wide_mode);
+}
+
+int vortelan_gb_runtime_regular_file_status(const char *path, bool *regular) {
+    WidePath wide;
+    if (regular == nullptr) {
+        errno = EINVAL;
+        return -1;
+    }
+    if (!vortelan_gb_runtime_widen(path, &wide)) {
+        return -1;
     }
     struct _stat64 status {};
-    return _wstat64(wide, &status) == 0 && (status.st_mode & _S_IFMT) == _S_IFREG;
+    if (_wstat64(wide.text, &status) != 0) {
+        return -1;
+    }
+    *regular = (status.st_mode & _S_IFMT) == _S_IFREG;
+    return 0;
 }
 
 // Write-through: the move returns only once it is on the disk. Without MOVEFILE_COPY_ALLOWED
 // a move to another volume fails instead of becoming a copy.
 int vortelan_gb_runtime_replace_file(const char *source, const char *destination) {
-    if (source == nullptr || destination == nullptr) {
-        errno = EINVAL;
+    WidePath wide_source;
+    WidePath wide_destination;
+    if (!vortelan_gb_runtime_widen(source, &wide_source) ||
+        !vortelan_gb_runtime_widen(destination, &wide_destination)) {
         return -1;
     }
-    return MoveFileExA(source, destination, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-               ? 0
-               : -1;
+    if (!MoveFileExW(wide_source.text, wide_destination.text,
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        vortelan_gb_runtime_errno_from_last_error();
+        return -1;
+    }
+    return 0;
 }
 
 int vortelan_gb_runtime_unlink(const char *path) {
-    if (path == nullptr) {
-        errno = EINVAL;
+    WidePath wide;
+    if (!vortelan_gb_runtime_widen(path, &wide)) {
         return -1;
     }
-    return _unlink(path);
+    return _wunlink(wide.text);
 }
 
 int vortelan_gb_runtime_getpid(void) {

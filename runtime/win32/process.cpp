@@ -1,36 +1,80 @@
 #include "runtime/process.h"
 
 #include "runtime/win32/command_line.h"
+#include "runtime/win32/wide_path.h"
 
 #include <cerrno>
+#include <cwchar>
 #include <direct.h>
 #include <process.h>
 #include <windows.h>
 
+namespace {
+
+// The quoted arguments in UTF-16, for the wide-character start of a program.
+struct WideArguments {
+    wchar_t text[VORTELAN_GB_RUNTIME_COMMAND_LINE_CAPACITY];
+    const wchar_t *pointers[VORTELAN_GB_RUNTIME_MAX_ARGUMENTS + 1];
+};
+
+// Each UTF-8 argument takes no more UTF-16 units than it has bytes, so what fitted the narrow
+// command line fits here too.
+bool widen_arguments(const QuotedArguments &quoted, WideArguments *wide) {
+    size_t used = 0;
+    size_t count = 0;
+    for (; quoted.pointers[count] != nullptr; ++count) {
+        int capacity = static_cast<int>(VORTELAN_GB_RUNTIME_COMMAND_LINE_CAPACITY - used);
+        int written = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, quoted.pointers[count], -1,
+                                          wide->text + used, capacity);
+        if (written == 0) {
+            errno = EILSEQ;
+            return false;
+        }
+        wide->pointers[count] = wide->text + used;
+        used += static_cast<size_t>(written);
+    }
+    wide->pointers[count] = nullptr;
+    return true;
+}
+
+} // namespace
+
+// The path is asked for in UTF-16 and must fit the caller's buffer as UTF-8; one that does not
+// may have been cut.
 bool vortelan_gb_runtime_executable_path(char *buffer, size_t capacity) {
-    if (buffer == nullptr || capacity == 0 || capacity > MAXDWORD) {
+    if (buffer == nullptr || capacity == 0) {
         return false;
     }
-    // A path that fills the whole buffer has been cut.
-    DWORD length = GetModuleFileNameA(nullptr, buffer, static_cast<DWORD>(capacity));
-    return length > 0 && length < capacity;
+    WidePath wide;
+    DWORD length = GetModuleFileNameW(nullptr, wide.text, VORTELAN_GB_RUNTIME_WIDE_PATH_CAPACITY);
+    return length > 0 && length < VORTELAN_GB_RUNTIME_WIDE_PATH_CAPACITY &&
+           vortelan_gb_runtime_narrow(wide.text, buffer, capacity);
 }
 
 int vortelan_gb_runtime_change_directory(const char *path) {
-    return _chdir(path) == 0 ? 0 : -1;
+    WidePath wide;
+    return vortelan_gb_runtime_widen(path, &wide) && _wchdir(wide.text) == 0 ? 0 : -1;
 }
 
 int vortelan_gb_runtime_spawn_and_wait(const char *path, const char *const argv[],
                                        int32_t *status) {
     QuotedArguments quoted;
+    WideArguments wide_arguments;
+    WidePath wide_path;
+    if (!vortelan_gb_runtime_widen(path, &wide_path)) {
+        return -1;
+    }
     if (!vortelan_gb_runtime_quote_arguments(argv, &quoted)) {
         errno = E2BIG;
         return -1;
     }
-    // _spawnv answers -1 both for a program that could not be started and for one that exited
-    // with -1; only the former sets errno.
+    if (!widen_arguments(quoted, &wide_arguments)) {
+        return -1;
+    }
+    // _wspawnv answers -1 both for a program that could not be started and for one that
+    // exited with -1; only the former sets errno.
     errno = 0;
-    intptr_t result = _spawnv(_P_WAIT, path, quoted.pointers);
+    intptr_t result = _wspawnv(_P_WAIT, wide_path.text, wide_arguments.pointers);
     if (result == -1 && errno != 0) {
         return -1;
     }
