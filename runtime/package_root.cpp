@@ -30,10 +30,20 @@ bool is_build_directory(const char *name) {
            vortelan_gb_runtime_ascii_equal_ignoring_case(name, build_directory_name, length);
 }
 
-// A cut at the very first character keeps that separator, so that an executable in the
-// file system's root directory yields the root and not an empty path.
+bool is_drive_letter(char letter) {
+    return (letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z');
+}
+
+// Whether the text before the separator is all there is of a root: nothing ("/") or a drive
+// letter and colon ("C:\\"). "C:" alone would name the drive's current folder, not its root.
+bool is_root_separator(const char *path, size_t separator) {
+    return separator == 0 || (separator == 2 && path[1] == ':' && is_drive_letter(path[0]));
+}
+
+// A cut at a root's separator keeps it, so that an executable in a root directory yields the
+// root and not an empty path or a bare drive.
 void cut_at(char *path, size_t separator) {
-    path[separator == 0 ? 1 : separator] = '\0';
+    path[is_root_separator(path, separator) ? separator + 1 : separator] = '\0';
 }
 
 int report_change(const char *format, const char *directory) {

@@ -49,9 +49,7 @@ SocketHandle vortelan_gb_runtime_tcp_listen_ipv4(uint16_t port, int backlog, boo
     if (socket == invalid_native_socket) {
         return VORTELAN_GB_RUNTIME_INVALID_SOCKET;
     }
-    if (listener_reuses_address) {
-        set_option(socket, SOL_SOCKET, SO_REUSEADDR, option_on);
-    }
+    set_option(socket, SOL_SOCKET, listener_address_option, option_on);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_ANY);

@@ -1,9 +1,10 @@
 #include "ui/display_scale.h"
 
+#include <SDL.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 int vortelan_display_scale_parse(const char *text, uint32_t *out) {
@@ -41,7 +42,9 @@ uint32_t vortelan_display_scale_from_environment(const char *name) {
         return 0;
     }
     uint32_t scale = 0;
-    vortelan_display_scale_parse(std::getenv(name), &scale);
+    // Read where the menu publishes it with SDL_setenv: on Windows that is the process's own
+    // environment, which the C library's copy does not follow.
+    vortelan_display_scale_parse(SDL_getenv(name), &scale);
     return scale;
 }
 

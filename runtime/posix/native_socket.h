@@ -24,7 +24,7 @@ constexpr NativeSocket invalid_native_socket = -1;
 // whole process with SIGPIPE.
 constexpr int send_flags = MSG_NOSIGNAL;
 // Lets a restarted host listen again at once on a port whose old connections still linger.
-constexpr bool listener_reuses_address = true;
+constexpr int listener_address_option = SO_REUSEADDR;
 
 inline NativeSocket native_socket(SocketHandle handle) {
     return static_cast<NativeSocket>(handle);

@@ -18,8 +18,9 @@ constexpr NativeSocket invalid_native_socket = INVALID_SOCKET;
 // Winsock raises no signal for a lost peer.
 constexpr int send_flags = 0;
 // No SO_REUSEADDR on a listener: here it would let a second listener take the port while this
-// one holds it, and Windows rebinds a port whose old connections linger without it.
-constexpr bool listener_reuses_address = false;
+// one holds it, and Windows rebinds a port whose old connections linger without it. Without
+// SO_EXCLUSIVEADDRUSE any other program could still take the port by asking to share it.
+constexpr int listener_address_option = SO_EXCLUSIVEADDRUSE;
 
 static_assert(sizeof(SOCKET) == sizeof(SocketHandle), "a SOCKET fits a SocketHandle");
 static_assert(INVALID_SOCKET == VORTELAN_GB_RUNTIME_INVALID_SOCKET, "same invalid value");

@@ -1,4 +1,5 @@
 #include "app/menu_display_scale.h"
+#include "ui/display_scale.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,7 @@ TEST_F(MenuWindowScale, ResizesAndCentresOnlyWhenTheFactorChanges) {
     apply_menu_display_scale(window, &state, &factor);
     EXPECT_EQ(factor, 2);
     EXPECT_EQ(published(), "2");
+    EXPECT_EQ(vortelan_display_scale_from_environment(scale_variable), 2u);
     expect_window(960, (1024 - 960) / 2, (768 - 960) / 2);
 
     // Same factor again: the variable is written anew, the window is not touched.

@@ -40,7 +40,11 @@ INSTANTIATE_TEST_SUITE_P(
                     RootCase{"relative_build", "build/menu", "build"},
                     // The file system's root stays the root.
                     RootCase{"build_under_root", "/build/menu", "/"},
-                    RootCase{"in_root", "/menu", "/"}),
+                    RootCase{"in_root", "/menu", "/"},
+                    RootCase{"drive_root", "C:\\menu.exe", "C:\\"},
+                    RootCase{"build_under_drive_root", "D:\\build\\menu.exe", "D:\\"},
+                    RootCase{"drive_root_forward", "c:/Build/menu.exe", "c:/"},
+                    RootCase{"not_a_drive", "1:\\menu.exe", "1:"}),
     [](const testing::TestParamInfo<RootCase> &tested) { return tested.param.label; });
 
 TEST(PackageRootFromExecutable, NeedsASeparator) {

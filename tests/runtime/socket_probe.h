@@ -17,4 +17,8 @@ bool is_blocking(SocketHandle handle);
 // Makes closing the socket reset the connection instead of ending it in order.
 void reset_on_close(SocketHandle handle);
 
+// Whether a TCP socket that asks to share addresses (SO_REUSEADDR) can bind the port on every
+// interface.
+bool can_bind_sharing_address(uint16_t port);
+
 } // namespace gb_test

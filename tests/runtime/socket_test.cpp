@@ -32,6 +32,7 @@ TEST(SocketErrorString, FormatsIntoOneSharedBuffer) {
     EXPECT_STREQ(first, "WinSock error -2147483648");
 }
 
+using gb_test::can_bind_sharing_address;
 using gb_test::is_blocking;
 using gb_test::port_of;
 
@@ -142,6 +143,8 @@ TEST_F(Tcp, ListenOnPortInUseFails) {
     listener = vortelan_gb_runtime_tcp_listen_ipv4(0, 1, false);
     ASSERT_NE(listener, invalid_socket);
     EXPECT_EQ(vortelan_gb_runtime_tcp_listen_ipv4(port_of(listener), 1, false), invalid_socket);
+    // Nor may another program take the port by asking to share addresses.
+    EXPECT_FALSE(can_bind_sharing_address(port_of(listener)));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 namespace gb_test {
 
@@ -29,6 +30,18 @@ bool is_blocking(SocketHandle handle) {
 void reset_on_close(SocketHandle handle) {
     linger reset{1, 0};
     setsockopt(fd_of(handle), SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+}
+
+bool can_bind_sharing_address(uint16_t port) {
+    int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    int on = 1;
+    setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    bool bound = bind(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    close(socket);
+    return bound;
 }
 
 } // namespace gb_test

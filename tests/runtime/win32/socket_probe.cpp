@@ -42,4 +42,16 @@ void reset_on_close(SocketHandle handle) {
                sizeof reset);
 }
 
+bool can_bind_sharing_address(uint16_t port) {
+    SOCKET socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    BOOL on = TRUE;
+    setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char *>(&on), sizeof on);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    bool bound = bind(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    closesocket(socket);
+    return bound;
+}
+
 } // namespace gb_test
