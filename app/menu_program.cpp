@@ -5,10 +5,17 @@
 #include "app/menu_startup.h"
 #include "app/menu_window.h"
 #include "app/smoke_reports.h"
+#include "runtime/console.h"
 #include "runtime/log.h"
 #include "runtime/package_root.h"
 
 int vortelan_gb_runtime_menu_main(int argc, char **argv) {
+    // The modes that answer on the command line are read before anything is written, so that
+    // their lines, the "cwd:" line included, reach the console they were started from.
+    MenuCommandLine command_line = vortelan_gb_runtime_menu_parse_command_line(argc, argv);
+    if (command_line.command != MenuCommand::interactive) {
+        vortelan_gb_runtime_use_parent_console();
+    }
     // Every relative path (config, roms, screenshot, the log) is taken from the package root,
     // and the log must land there too. A failed change leaves the starting directory.
     vortelan_gb_runtime_chdir_to_package_root();
@@ -18,7 +25,6 @@ int vortelan_gb_runtime_menu_main(int argc, char **argv) {
     vortelan_gb_runtime_menu_init_state(&state);
     log_menu_state(&state, "initialized");
 
-    MenuCommandLine command_line = vortelan_gb_runtime_menu_parse_command_line(argc, argv);
     switch (command_line.command) {
     case MenuCommand::help:
         return vortelan_gb_runtime_menu_print_help(argv[0]);

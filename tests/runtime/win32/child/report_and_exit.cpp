@@ -7,17 +7,18 @@
 #include <string>
 #include <windows.h>
 
+// Its own path is asked for in UTF-16, so that a copy in a folder of any name finds its files.
 int main(int argc, char **argv) {
-    char own_path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, own_path, sizeof own_path);
-    if (length == 0 || length == sizeof own_path) {
+    wchar_t own_path[32768];
+    DWORD length = GetModuleFileNameW(nullptr, own_path, sizeof own_path / sizeof own_path[0]);
+    if (length == 0 || length == sizeof own_path / sizeof own_path[0]) {
         return 125;
     }
     std::string arguments;
     for (int index = 1; index < argc; ++index) {
         arguments += std::string(argv[index]) + "|";
     }
-    std::FILE *record = std::fopen((std::string(own_path) + ".args").c_str(), "wb");
+    std::FILE *record = _wfopen((std::wstring(own_path) + L".args").c_str(), L"wb");
     if (record == nullptr) {
         return 126;
     }
@@ -25,7 +26,7 @@ int main(int argc, char **argv) {
     std::fclose(record);
 
     unsigned long status = 0;
-    if (std::FILE *wanted = std::fopen((std::string(own_path) + ".status").c_str(), "r")) {
+    if (std::FILE *wanted = _wfopen((std::wstring(own_path) + L".status").c_str(), L"r")) {
         char text[32] = {};
         std::fgets(text, sizeof text, wanted);
         std::fclose(wanted);
