@@ -2,8 +2,13 @@
 # SDL2.dll, the empty folders the programs work with and a short text on starting them.
 install(TARGETS gb_runtime_menu gb_runtime_lan RUNTIME DESTINATION . COMPONENT release)
 install(FILES ${sdl2_dll} DESTINATION . COMPONENT release)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/README-windows.txt DESTINATION . RENAME README.txt
-        COMPONENT release)
+# Notepad of older Windows versions shows a text with bare line feeds as one long line.
+file(READ ${PROJECT_SOURCE_DIR}/packaging/README-windows.txt readme)
+string(REPLACE "\n" "\r\n" readme "${readme}")
+file(WRITE ${PROJECT_BINARY_DIR}/README.txt "${readme}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             ${PROJECT_SOURCE_DIR}/packaging/README-windows.txt)
+install(FILES ${PROJECT_BINARY_DIR}/README.txt DESTINATION . COMPONENT release)
 foreach(folder config roms screenshot)
     install(DIRECTORY DESTINATION ${folder} COMPONENT release)
 endforeach()
