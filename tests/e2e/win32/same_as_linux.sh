@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program under Wine and the Linux program agree: the same smoke report from a
-# package with two cartridges (the host line aside), and a settings file written by either
-# one is read back by the other to the same state.
+# package with three cartridges (the host line aside), and a settings file written by either
+# one is read back by the other to the same state. Folder and cartridge names have Latin
+# accented and Japanese letters, which must come through as the same UTF-8 on both.
 # Usage: same_as_linux.sh <wine runner> <gb_runtime_menu.exe> <Linux gb_runtime_menu>
 set -euo pipefail
 wine=$1
@@ -15,10 +16,10 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# A package root with two cartridges and, if given, a settings file.
+# A package root with three cartridges and, if given, a settings file.
 make_package() {
     mkdir -p "$work/$1/roms" "$work/$1/config"
-    touch "$work/$1/roms/a.gb" "$work/$1/roms/b.gbc"
+    touch "$work/$1/roms/a.gb" "$work/$1/roms/b.gbc" "$work/$1/roms/Pokémon ポケモン.gbc"
     if [ -n "${2:-}" ]; then
         printf '%s' "$2" >"$work/$1/config/gb_runtime_keys.conf"
     fi
@@ -41,29 +42,33 @@ expect_same() {
     fi
 }
 
-make_package two_cartridges
-run linux two_cartridges --smoke-test >"$work/linux.report"
-run windows two_cartridges --smoke-test >"$work/windows.report"
-grep -q '^  rom candidates: 2$' "$work/linux.report" || { cat "$work/linux.report"; exit 1; }
+make_package cartridges-Jörg-ゲーム
+run linux cartridges-Jörg-ゲーム --smoke-test >"$work/linux.report"
+run windows cartridges-Jörg-ゲーム --smoke-test >"$work/windows.report"
+grep -q '^  rom candidates: 3$' "$work/linux.report" || { cat "$work/linux.report"; exit 1; }
 expect_same "the smoke reports differ" linux.report windows.report
 
 settings='slot1_keys=Up,Down,Left,Right,A,S,Space,Tab
 slot2_keys=I,K,J,L,U,O,Y,H
 fast_key=G
 escape_key=Q
-recent_slot1_rom=b.gbc
+recent_slot1_rom=Pokémon ポケモン.gbc
 display_scale=3
 '
 for writer in linux windows; do
     reader=$([ "$writer" = linux ] && echo windows || echo linux)
-    make_package "written_by_$writer" "$settings"
-    run "$writer" "written_by_$writer" --smoke-save-key-config >/dev/null
-    grep -q '^display_scale=3' "$work/written_by_$writer/config/gb_runtime_keys.conf" ||
+    written="written_by_$writer-é" read="read_by_$reader-名"
+    make_package "$written" "$settings"
+    run "$writer" "$written" --smoke-save-key-config >/dev/null
+    grep -q '^display_scale=3' "$work/$written/config/gb_runtime_keys.conf" &&
+        grep -q '^recent_slot1_rom=Pokémon ポケモン.gbc' "$work/$written/config/gb_runtime_keys.conf" ||
         { echo "$writer did not write the settings"; exit 1; }
-    run "$writer" "written_by_$writer" --smoke-test >"$work/$writer.state"
-    make_package "read_by_$reader"
-    cp "$work/written_by_$writer/config/gb_runtime_keys.conf" "$work/read_by_$reader/config/"
-    run "$reader" "read_by_$reader" --smoke-test >"$work/$reader.state"
+    run "$writer" "$written" --smoke-test >"$work/$writer.state"
+    grep -q '^  slot1 cart filename: Pokémon ポケモン.gbc$' "$work/$writer.state" ||
+        { echo "$writer did not choose the cartridge by its name"; exit 1; }
+    make_package "$read"
+    cp "$work/$written/config/gb_runtime_keys.conf" "$work/$read/config/"
+    run "$reader" "$read" --smoke-test >"$work/$reader.state"
     expect_same "$reader does not read what $writer wrote to the same state" \
         "$writer.state" "$reader.state"
 done
