@@ -33,6 +33,11 @@ TEST(ChoiceListScan, KeepsMatchingSuffixesInAnyCaseAndSkipsHiddenNames) {
               {"Alpha.gbc", "beta.gb", "zeta.GB"}},
              {{"apple.gb", "Zoo.gb"}, {"Zoo.gb", "apple.gb"}},
              {{"only.txt"}, {}},
+             // Names in letters of no single ANSI code page come back as the same UTF-8.
+             {{"Pok\xc3\xa9mon.gbc", "\xe3\x83\x9d\xe3\x82\xb1\xe3\x83\xa2\xe3\x83\xb3.gb",
+               "\xd0\x81\xd0\xb6.GB"},
+              {"Pok\xc3\xa9mon.gbc", "\xd0\x81\xd0\xb6.GB",
+               "\xe3\x83\x9d\xe3\x82\xb1\xe3\x83\xa2\xe3\x83\xb3.gb"}},
          }) {
         gb_test::TempDir roms;
         for (const std::string &file : c.files) {

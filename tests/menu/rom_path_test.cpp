@@ -64,18 +64,23 @@ TEST(RomName, BasenameWithoutExtension) {
     }
 }
 
+// A name in letters of no single ANSI code page.
+const std::string japanese_name = "\xe3\x83\x9d\xe3\x82\xb1\xe3\x83\xa2\xe3\x83\xb3.gb";
+
 class RomFiles : public gb_test::PackageRootTest {
   protected:
     void SetUp() override {
         PackageRootTest::SetUp();
         std::filesystem::create_directory("roms/folder.gb");
         gb_test::write_file("roms/Game.gbc", "cartridge");
+        gb_test::write_file("roms/" + japanese_name, "cartridge");
         gb_test::write_file("outside.gb", "cartridge");
     }
 };
 
 TEST_F(RomFiles, ExistsOnlyForRegularFilesUnderRoms) {
     EXPECT_TRUE(vortelan_gb_runtime_menu_rom_file_exists_in_roms("Game.gbc"));
+    EXPECT_TRUE(vortelan_gb_runtime_menu_rom_file_exists_in_roms(japanese_name.c_str()));
     for (const char *name : {"folder.gb", "missing.gb", "../outside.gb", "Game.txt", ""}) {
         EXPECT_FALSE(vortelan_gb_runtime_menu_rom_file_exists_in_roms(name)) << name;
     }

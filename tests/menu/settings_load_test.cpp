@@ -20,7 +20,8 @@ constexpr const char *path_variable = "GB_RUNTIME_KEY_CONFIG";
 class SettingsLoad : public testing::Test {
   protected:
     void SetUp() override {
-        path = directory.file("keys.conf");
+        // Named in letters of no single ANSI code page, as a player's folder may be.
+        path = directory.file("\xe8\xa8\xad\xe5\xae\x9a-\xd0\x81.conf");
         setenv(path_variable, path.c_str(), 1);
         gb_test::fill_start_state(&state);
     }

@@ -35,7 +35,7 @@ inline const std::string default_file = "# VORTELAN EMULATOR GB Runtime settings
 // The settings file as its lines read back: it is written in text mode, with the
 // platform's own line ends.
 inline std::string read_settings(const std::string &path) {
-    std::ifstream in(path);
+    std::ifstream in(utf8_path(path));
     std::ostringstream contents;
     contents << in.rdbuf();
     return contents.str();

@@ -69,6 +69,10 @@ TEST_F(SettingsSave, CreatesOnlyTheDirectoryTheFileSitsIn) {
     use_path(directory.file("config/keys.conf"));
     EXPECT_EQ(vortelan_gb_runtime_menu_save_config_file(&state), 0);
     EXPECT_EQ(read_settings(path), default_file);
+    // A folder in letters of no single ANSI code page, as a player's may be.
+    use_path(directory.file("\xe8\xa8\xad\xe5\xae\x9a-\xd0\x81/keys.conf"));
+    EXPECT_EQ(vortelan_gb_runtime_menu_save_config_file(&state), 0);
+    EXPECT_EQ(read_settings(path), default_file);
 
     use_path(directory.file("a/b/keys.conf"));
     EXPECT_EQ(vortelan_gb_runtime_menu_save_config_file(&state), -1);

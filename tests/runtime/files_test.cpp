@@ -13,12 +13,18 @@ namespace fs = std::filesystem;
 namespace {
 
 using gb_test::FilesTest;
+using gb_test::utf8_path;
+
+// Letters beyond any one ANSI code page: Japanese and Cyrillic.
+const std::string game_name = "\xe3\x82\xb2\xe3\x83\xbc\xe3\x83\xa0-\xd0\x81\xd0\xb6.gb";
 
 TEST_F(FilesTest, ExistsOnlyForRegularFilesWithUtf8Names) {
     gb_test::write_file(at("caf\xc3\xa9.txt"), "x");
+    gb_test::write_file(at(game_name), "x");
     gb_test::write_file(at("bad\xff.txt"), "x");
     fs::create_directory(at("dir"));
     EXPECT_TRUE(vortelan_gb_runtime_file_exists_regular(at("caf\xc3\xa9.txt").c_str()));
+    EXPECT_TRUE(vortelan_gb_runtime_file_exists_regular(at(game_name).c_str()));
     EXPECT_FALSE(vortelan_gb_runtime_file_exists_regular(at("dir").c_str()));
     EXPECT_FALSE(vortelan_gb_runtime_file_exists_regular(at("missing").c_str()));
     errno = 0;
@@ -31,7 +37,9 @@ TEST_F(FilesTest, ExistsOnlyForRegularFilesWithUtf8Names) {
 TEST_F(FilesTest, EnsureDirectoryAcceptsAnyExistingEntry) {
     gb_test::write_file(at("file"), "x");
     EXPECT_EQ(vortelan_gb_runtime_ensure_directory(at("made").c_str(), 0700), 0);
-    for (const std::string &existing : {at("made"), at("file"), std::string()}) {
+    EXPECT_EQ(vortelan_gb_runtime_ensure_directory(at(game_name).c_str(), 0700), 0);
+    EXPECT_TRUE(fs::is_directory(utf8_path(at(game_name))));
+    for (const std::string &existing : {at("made"), at(game_name), at("file"), std::string()}) {
         EXPECT_EQ(vortelan_gb_runtime_ensure_directory(existing.c_str(), 0755), 0) << existing;
     }
     EXPECT_EQ(vortelan_gb_runtime_ensure_directory(at("missing/made").c_str(), 0755), -1);
@@ -67,9 +75,9 @@ TEST_F(FilesTest, CopiesEveryByteOverALongerFile) {
             contents += static_cast<char>(i * 7 % 251);
         }
         gb_test::write_file(at("source"), contents);
-        gb_test::write_file(at("copy"), std::string(30000, 'o'));
-        EXPECT_EQ(vortelan_gb_runtime_copy_file(at("source").c_str(), at("copy").c_str()), 0);
-        EXPECT_EQ(gb_test::read_file(at("copy")), contents) << size;
+        gb_test::write_file(at(game_name), std::string(30000, 'o'));
+        EXPECT_EQ(vortelan_gb_runtime_copy_file(at("source").c_str(), at(game_name).c_str()), 0);
+        EXPECT_EQ(gb_test::read_file(at(game_name)), contents) << size;
     }
 }
 
@@ -81,20 +89,24 @@ TEST_F(FilesTest, CopyFailsWithoutSourceOrDestinationDirectory) {
 }
 
 TEST_F(FilesTest, ReplaceMovesSourceOverDestination) {
-    gb_test::write_file(at("new"), "new contents");
-    gb_test::write_file(at("old"), "old contents, longer");
-    EXPECT_EQ(vortelan_gb_runtime_replace_file(at("new").c_str(), at("old").c_str()), 0);
-    EXPECT_EQ(gb_test::read_file(at("old")), "new contents");
-    EXPECT_FALSE(fs::exists(at("new")));
-    EXPECT_EQ(vortelan_gb_runtime_replace_file(at("new").c_str(), at("old").c_str()), -1);
-    EXPECT_EQ(gb_test::read_file(at("old")), "new contents");
+    const std::string source = at("new-" + game_name);
+    const std::string destination = at(game_name);
+    gb_test::write_file(source, "new contents");
+    gb_test::write_file(destination, "old contents, longer");
+    EXPECT_EQ(vortelan_gb_runtime_replace_file(source.c_str(), destination.c_str()), 0);
+    EXPECT_EQ(gb_test::read_file(destination), "new contents");
+    EXPECT_FALSE(fs::exists(utf8_path(source)));
+    errno = 0;
+    EXPECT_EQ(vortelan_gb_runtime_replace_file(source.c_str(), destination.c_str()), -1);
+    EXPECT_EQ(errno, ENOENT);
+    EXPECT_EQ(gb_test::read_file(destination), "new contents");
 }
 
 TEST_F(FilesTest, UnlinkRemovesFilesOnly) {
-    gb_test::write_file(at("file"), "x");
+    gb_test::write_file(at(game_name), "x");
     fs::create_directory(at("dir"));
-    EXPECT_EQ(vortelan_gb_runtime_unlink(at("file").c_str()), 0);
-    EXPECT_FALSE(fs::exists(at("file")));
+    EXPECT_EQ(vortelan_gb_runtime_unlink(at(game_name).c_str()), 0);
+    EXPECT_FALSE(fs::exists(utf8_path(at(game_name))));
     EXPECT_EQ(vortelan_gb_runtime_unlink(at("dir").c_str()), -1);
     EXPECT_TRUE(fs::is_directory(at("dir")));
 }

@@ -7,7 +7,8 @@ namespace gb_test {
 std::string working_directory() {
     std::error_code failed;
     std::filesystem::path directory = std::filesystem::current_path(failed);
-    return failed ? "" : directory.string();
+    std::u8string text = directory.u8string();
+    return failed ? "" : std::string(text.begin(), text.end());
 }
 
 PackageRootOverride::~PackageRootOverride() {

@@ -57,8 +57,12 @@ TEST(PackageRootFromExecutable, NeedsASeparator) {
 using gb_test::PackageRootOverride;
 using gb_test::working_directory;
 
+// Named in Japanese letters, which no ANSI code page of a Western system has.
 TEST_F(PackageRootOverride, ChangesToTheGivenDirectory) {
-    std::string root = std::filesystem::canonical(temp.path()).string();
+    std::string root = temp.file("\xe3\x82\xb2\xe3\x83\xbc\xe3\x83\xa0");
+    std::filesystem::create_directory(gb_test::utf8_path(root));
+    std::u8string canonical = std::filesystem::canonical(gb_test::utf8_path(root)).u8string();
+    root.assign(canonical.begin(), canonical.end());
     setenv("GB_RUNTIME_PACKAGE_ROOT", root.c_str(), 1);
     gb_test::CapturedStream errors(stderr);
     EXPECT_EQ(vortelan_gb_runtime_chdir_to_package_root(), 0);

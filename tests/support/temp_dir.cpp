@@ -26,7 +26,8 @@ std::filesystem::path name_for_current_test() {
             std::to_string(made.next()));
 }
 
-// Paths are UTF-8, as the library takes them; Windows needs them converted to its wide names.
+} // namespace
+
 // A path that is not UTF-8 is taken byte for byte.
 std::filesystem::path utf8_path(const std::string &path) {
     try {
@@ -35,8 +36,6 @@ std::filesystem::path utf8_path(const std::string &path) {
         return std::filesystem::path(path);
     }
 }
-
-} // namespace
 
 TempDir::TempDir() : root(name_for_current_test()) {
     if (std::getenv(test_owner_variable) != nullptr && std::filesystem::is_directory(root)) {

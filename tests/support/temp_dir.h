@@ -25,6 +25,9 @@ class TempDir {
     std::filesystem::path root;
 };
 
+// A UTF-8 path as a path object; on Windows a narrow text would be read in the ANSI code page.
+std::filesystem::path utf8_path(const std::string &path);
+
 // Whole-file helpers for tests that check what the code wrote.
 void write_file(const std::string &path, const std::string &contents);
 std::string read_file(const std::string &path);

@@ -33,7 +33,9 @@ class ScreenshotViewerLoop : public gb_test::ScreenTest {
         }
     }
     std::string path(const std::string &name) const { return directory.file("screenshot/" + name); }
-    bool exists(const std::string &name) const { return std::filesystem::exists(path(name)); }
+    bool exists(const std::string &name) const {
+        return std::filesystem::exists(gb_test::utf8_path(path(name)));
+    }
 
     void run(const SlotKeys *keys) {
         vortelan_gb_runtime_screenshot_viewer_run(canvas->renderer(), nullptr, keys, escape_code);
@@ -145,6 +147,20 @@ TEST_F(ScreenshotViewerLoop, YesDeletesTheFileShown) {
     run();
     EXPECT_FALSE(exists("c.bmp"));
     expect_shown("1/1", "a.bmp", "DELETED");
+}
+
+// Named in letters of no single ANSI code page: listed, shown and deleted by that name.
+TEST_F(ScreenshotViewerLoop, ShowsAndDeletesAPictureNamedInAnyLetters) {
+    const std::string name = "\xe7\x94\xbb\xe9\x9d\xa2-\xc3\xa9.bmp";
+    gb_test::write_picture(path(name), 16, 16, [](int, int) { return 0xFF3080C0u; });
+    push_quit();
+    run();
+    EXPECT_EQ(canvas->at(240, 235), 0xFF3080C0u) << "the picture is drawn";
+    push_keys({SDLK_DELETE, SDLK_LEFT, SDLK_RETURN});
+    push_quit();
+    run();
+    EXPECT_FALSE(exists(name));
+    expect_empty_screen();
 }
 
 TEST_F(ScreenshotViewerLoop, DeletingTheOnlyFileEmptiesTheListAndAnyKeyLeaves) {

@@ -34,11 +34,16 @@ TEST_F(FilesTest, SameFileIgnoringCaseAndSeparators) {
     gb_test::write_file(at("File.txt"), "x");
     fs::create_directory(at("a"));
     gb_test::write_file(at("a/b.txt"), "y");
+    // Japanese letters, which no ANSI code page of a Western system has.
+    const std::string game = "\xe3\x82\xb2\xe3\x83\xbc\xe3\x83\xa0.gb";
+    gb_test::write_file(at(game), "z");
     std::string absolute = fs::canonical(directory.path()).string();
     for (const SameFileCase &c : {
              SameFileCase{absolute + "\\File.txt", upper_case(absolute) + "/file.TXT", true},
              SameFileCase{absolute + "\\a\\..\\File.txt", absolute + "/./file.txt", true},
              SameFileCase{absolute + "\\a\\b.txt", upper_case(absolute) + "\\A/B.TXT", true},
+             SameFileCase{absolute + "\\a\\..\\" + game, upper_case(absolute) + "/" + game, true},
+             SameFileCase{absolute + "\\" + game, absolute + "\\File.txt", false},
              SameFileCase{absolute + "\\File.txt", absolute + "\\a\\b.txt", false},
              SameFileCase{absolute + "\\a", absolute + "\\a", false},
          }) {

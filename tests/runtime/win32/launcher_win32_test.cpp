@@ -21,7 +21,7 @@ void install_program(const TempDir &directory, const LaunchedProgram &program) {
         write_file(path, "not a program\n");
         return;
     }
-    std::filesystem::copy_file(GB_RUNTIME_TEST_CHILD, path);
+    std::filesystem::copy_file(GB_RUNTIME_TEST_CHILD, utf8_path(path));
     write_file(path + ".status", program.behaviour);
 }
 
@@ -59,6 +59,16 @@ INSTANTIATE_TEST_SUITE_P(
                    0,
                    "spawn: trying $game.exe\nspawn: $game.exe" + failed(ENOENT) +
                        "spawn: trying $game\nspawn: $game exited status=0\n"},
+        // A name in letters of no ANSI code page, started by its UTF-8 name.
+        LaunchCase{"name_in_japanese",
+                   {{"\xe3\x82\xb2\xe3\x83\xbc\xe3\x83\xa0.exe", "4"}},
+                   "\xe3\x82\xb2\xe3\x83\xbc\xe3\x83\xa0",
+                   -1,
+                   0,
+                   "spawn: trying $\xe3\x82\xb2\xe3\x83\xbc\xe3\x83\xa0.exe\n"
+                   "spawn: $\xe3\x82\xb2\xe3\x83\xbc\xe3\x83\xa0.exe exited status=4\n"
+                   "spawn: $\xe3\x82\xb2\xe3\x83\xbc\xe3\x83\xa0.exe started and returned "
+                   "nonzero; not trying extensionless fallback\n"},
         LaunchCase{"exe_given_one_attempt",
                    {{"game.EXE", "0"}},
                    "game.EXE",
