@@ -1,6 +1,7 @@
 #include "ui/key_config_screen.h"
 
 #include "input/binding_names.h"
+#include "menu/settings_file.h"
 #include "tests/support/temp_dir.h"
 #include "tests/ui/canvas.h"
 #include "tests/ui/screen_fixture.h"
@@ -156,6 +157,33 @@ TEST_F(KeyConfigLoop, UtilityCaptureRefusesArrowsAndAcceptsEnter) {
     EXPECT_EQ(state.reset_key, SDLK_F4);
     EXPECT_EQ(saved_line("turbo_hold_key"), "turbo_hold_key=F3");
     expect_status_shown("KEY CONFIG SAVED");
+}
+
+// A comma in a name would split a slot's saved list, and a key that SDL names with an empty
+// text cannot be named at all: neither is taken where the next start would lose it.
+TEST_F(KeyConfigLoop, RefusesKeysWhoseSavedNamesWouldNotReadBack) {
+    const SDL_Keycode unnamed = SDL_SCANCODE_TO_KEYCODE(SDL_SCANCODE_INTERNATIONAL1);
+    ASSERT_STREQ(SDL_GetKeyName(unnamed), "");
+    for (SDL_Keycode refused : {SDL_Keycode{SDLK_COMMA}, SDL_Keycode{SDLK_KP_COMMA}, unnamed}) {
+        push_keys({SDLK_RETURN, refused});
+        push_quit();
+        run();
+        expect_prompt_shown("PRESS A");
+        expect_status_shown("KEY NAME CANNOT BE SAVED");
+    }
+
+    // A utility key is saved alone, where a comma reads back.
+    push_keys({SDLK_DOWN, SDLK_DOWN, SDLK_RETURN, unnamed, SDLK_COMMA, SDLK_KP_COMMA, SDLK_1,
+               SDLK_2, SDLK_3});
+    push_quit();
+    run();
+    expect_status_shown("KEY CONFIG SAVED");
+    MenuState reloaded;
+    gb_test::fill_menu_state(&reloaded);
+    vortelan_gb_runtime_menu_load_config_file(&reloaded);
+    EXPECT_EQ(reloaded.fast_key, SDLK_COMMA);
+    EXPECT_EQ(reloaded.screenshot_key, SDLK_KP_COMMA);
+    EXPECT_EQ(reloaded.escape_key, SDLK_1);
 }
 
 TEST_F(KeyConfigLoop, CursorWrapsAndBackLeaves) {
