@@ -2,6 +2,7 @@
 
 #include "input/binding_lists.h"
 #include "input/binding_names.h"
+#include "input/binding_state.h"
 #include "input/controllers.h"
 #include "input/event_matching.h"
 #include "menu/settings_file.h"
@@ -247,11 +248,22 @@ void capture_from_pad(MenuState *state, const SDL_Event *event) {
     }
 }
 
+// An unplugged device sends no release of what it held: once the held input is down on no
+// open device, the wait is over.
+void release_unheld_input(MenuState *state) {
+    if (state->key_config_wait_release &&
+        !vortelan_gb_runtime_key_config_binding_pressed(state->key_config_held_code)) {
+        state->key_config_wait_release = 0;
+        state->key_config_held_code = 0;
+    }
+}
+
 void handle_event(KeyConfigScreen *screen, const SDL_Event *event) {
     if (event->type == SDL_QUIT) {
         screen->running = false;
     } else if (is_device_change_event(event)) {
         vortelan_gb_runtime_key_config_handle_device_event(event);
+        release_unheld_input(screen->state);
     } else if (event->type == SDL_KEYDOWN && !event->key.repeat) {
         handle_key_down(screen, event);
     } else if (is_pad_input_event(event)) {

@@ -252,6 +252,27 @@ TEST_F(KeyConfigLoop, PadInputMustBeReleasedBeforeTheNextCapture) {
     expect_status_shown("KEY CONFIG SAVED");
 }
 
+// SDL itself reports the release of the buttons that a removed pad held down; a press whose
+// release it never reports (pushed here, so that SDL's own state never held it) must not
+// keep the capture waiting once its pad is gone.
+TEST_F(KeyConfigLoop, UnpluggingThePadEndsTheWaitForItsRelease) {
+    gb_test::VirtualPad held;
+    gb_test::VirtualPad other;
+    push_keys({SDLK_RETURN});
+    SDL_Event press{};
+    press.type = SDL_JOYBUTTONDOWN;
+    press.jbutton.which = held.instance_id();
+    press.jbutton.state = SDL_PRESSED;
+    ASSERT_EQ(SDL_PushEvent(&press), 1); // A
+    held.unplug();
+    other.button(1, true); // B
+    push_quit();
+    run();
+    const std::string b_name = vortelan_gb_runtime_key_config_key_name(state.key_config_pending[5]);
+    EXPECT_TRUE(b_name.ends_with(":B1")) << b_name;
+    expect_prompt_shown("PRESS SELECT");
+}
+
 TEST_F(KeyConfigLoop, PadEscapeBindingIsCapturedDuringASlotCapture) {
     gb_test::VirtualPad pad;
     state.escape_key = gb_test::pad_button(SDL_CONTROLLER_BUTTON_B);
