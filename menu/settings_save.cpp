@@ -29,6 +29,13 @@ int ensure_config_parent_directory(const char *path) {
     return vortelan_gb_runtime_ensure_directory(directory, directory_mode);
 }
 
+// One "key=value" line. A value holding a control character (a line feed would start a line
+// of its own, which the next start would read as a setting) is written empty, as not set.
+bool write_line(std::FILE *file, const char *key, const char *value) {
+    const char *kept = vortelan_gb_runtime_has_control_characters(value) ? "" : value;
+    return std::fprintf(file, "%s=%s\n", key, kept) >= 0;
+}
+
 bool write_settings(std::FILE *file, const MenuState *state) {
     bool written = std::fprintf(file, "# VORTELAN EMULATOR GB Runtime settings\n") >= 0;
     // Made afresh from the codes: the 256-byte text shown on screen may be cut, and a cut
@@ -36,16 +43,15 @@ bool write_settings(std::FILE *file, const MenuState *state) {
     char list[slot_keys_text_limit];
     for (const SlotKeysSetting &setting : slot_keys_settings) {
         vortelan_gb_runtime_key_config_describe(&(state->*setting.codes), list, sizeof list);
-        written = written && std::fprintf(file, "%s=%s\n", setting.key, list) >= 0;
+        written = written && write_line(file, setting.key, list);
     }
     for (const SingleKeySetting &setting : single_key_settings) {
-        written = written && std::fprintf(file, "%s=%s\n", setting.key, state->*setting.text) >= 0;
+        written = written && write_line(file, setting.key, state->*setting.text);
     }
     char scale[scale_text_capacity];
     vortelan_display_scale_format(state->display_scale, scale, sizeof scale);
-    written = written &&
-              std::fprintf(file, "%s=%s\n", recent_slot1_rom_key, state->slot1_cart) >= 0 &&
-              std::fprintf(file, "%s=%s\n", display_scale_key, scale) >= 0;
+    written = written && write_line(file, recent_slot1_rom_key, state->slot1_cart) &&
+              write_line(file, display_scale_key, scale);
     return written && std::fflush(file) == 0 && !std::ferror(file);
 }
 

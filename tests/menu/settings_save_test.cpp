@@ -65,6 +65,17 @@ TEST_F(SettingsSave, LongDeviceListsSurviveAReload) {
     EXPECT_EQ(reloaded.slot1_keys, state.slot1_keys);
 }
 
+// A line feed in a value would become a setting line of its own at the next start.
+TEST_F(SettingsSave, ValuesWithControlCharactersAreWrittenEmpty) {
+    std::snprintf(state.slot1_cart, sizeof state.slot1_cart, "a\nescape_key=Q\n.gb");
+    std::snprintf(state.fast_key_text, sizeof state.fast_key_text, "F\x7f");
+    ASSERT_EQ(vortelan_gb_runtime_menu_save_config_file(&state), 0);
+    std::string expected = default_file;
+    expected.replace(expected.find("fast_key=F"), 10, "fast_key=");
+    expected.replace(expected.find("=slot1.gbc"), 10, "=");
+    EXPECT_EQ(read_settings(path), expected);
+}
+
 TEST_F(SettingsSave, CreatesOnlyTheDirectoryTheFileSitsIn) {
     use_path(directory.file("config/keys.conf"));
     EXPECT_EQ(vortelan_gb_runtime_menu_save_config_file(&state), 0);
