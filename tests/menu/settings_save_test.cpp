@@ -76,6 +76,20 @@ TEST_F(SettingsSave, ValuesWithControlCharactersAreWrittenEmpty) {
     EXPECT_EQ(read_settings(path), expected);
 }
 
+// A save that was killed leaves its temporary; once its process is gone, the next save
+// removes it, and only it.
+TEST_F(SettingsSave, TemporariesOfProcessesThatAreGoneAreRemoved) {
+    for (const char *name : {"keys.conf.2147483646.tmp", "keys.conf.x.tmp", "keys.conf.tmp",
+                             "keys.conf.2147483646.tmp.old", "other.conf.2147483646.tmp"}) {
+        gb_test::write_file(directory.file(name), "half");
+    }
+    ASSERT_EQ(vortelan_gb_runtime_menu_save_config_file(&state), 0);
+    EXPECT_EQ(
+        directory_entries(directory.path()),
+        (std::vector<std::string>{"keys.conf", "keys.conf.2147483646.tmp.old", "keys.conf.tmp",
+                                  "keys.conf.x.tmp", "other.conf.2147483646.tmp"}));
+}
+
 TEST_F(SettingsSave, CreatesOnlyTheDirectoryTheFileSitsIn) {
     use_path(directory.file("config/keys.conf"));
     EXPECT_EQ(vortelan_gb_runtime_menu_save_config_file(&state), 0);
