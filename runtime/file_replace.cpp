@@ -16,8 +16,9 @@ constexpr size_t path_capacity = 4096;
 constexpr const char *temporary_suffix = ".tmp";
 
 struct StaleSearch {
-    const char *directory;
-    const char *name; // of the file whose temporaries are looked for
+    const char *target;
+    size_t directory_length; // of the target's directory part, its last separator included
+    const char *name;        // the target's own name, whose temporaries are looked for
 };
 
 // The process id in "<name>.<digits>.tmp", or 0 for any other entry name.
@@ -44,16 +45,23 @@ void remove_if_stale(const char *entry, void *context) {
         return;
     }
     char path[path_capacity];
-    if (vortelan_gb_runtime_join_path(path, sizeof path, search->directory, entry)) {
+    const int length =
+        std::snprintf(path, sizeof path, "%.*s%s", static_cast<int>(search->directory_length),
+                      search->target, entry);
+    if (length > 0 && static_cast<size_t>(length) < sizeof path) {
         vortelan_gb_runtime_unlink(path);
     }
 }
 
 void remove_stale_temporaries(const char *target) {
+    const char *name = vortelan_gb_runtime_path_last_component(target);
+    StaleSearch search{target, static_cast<size_t>(name - target), name};
     char directory[path_capacity];
-    char name[path_capacity];
-    vortelan_gb_runtime_split_path(target, directory, sizeof directory, name, sizeof name);
-    StaleSearch search{directory, name};
+    vortelan_gb_runtime_copy_text(directory, sizeof directory,
+                                  search.directory_length > 0 ? target : ".");
+    if (search.directory_length > 0) {
+        directory[search.directory_length] = '\0';
+    }
     vortelan_gb_runtime_list_directory(directory, remove_if_stale, &search);
 }
 
