@@ -31,8 +31,7 @@ void *limited_realloc(void *block, size_t size) {
 
 bool within_bounds(const SDL_Surface &picture) {
     return picture.w > 0 && picture.h > 0 && picture.w <= longest_side &&
-           picture.h <= longest_side &&
-           int64_t{picture.w} * picture.h * 4 <= largest_drawn_bytes;
+           picture.h <= longest_side && int64_t{picture.w} * picture.h * 4 <= largest_drawn_bytes;
 }
 
 } // namespace
