@@ -6,9 +6,14 @@
 namespace {
 
 // Base-10 unsigned reading as the C library does it (leading digits count, anything else
-// reads as 0), held within 32 bits.
+// reads as 0), held within 32 bits. The library would take "-5" as its wrapped-around
+// value, weeks of a window that waits, so a minus sign makes the text not a number.
 uint32_t read_milliseconds(const char *text) {
-    unsigned long long value = std::strtoull(text, nullptr, 10);
+    const char *sign = text + std::strspn(text, " \t\n\v\f\r");
+    if (*sign == '-') {
+        return 0;
+    }
+    unsigned long long value = std::strtoull(sign, nullptr, 10);
     return value > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(value);
 }
 

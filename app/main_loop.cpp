@@ -9,6 +9,7 @@
 #include "ui/main_menu_screen.h"
 #include "ui/screen_events.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -20,6 +21,11 @@ void log_window_event(const SDL_WindowEvent &window) {
                  sdl_event_name(window.type), window_event_name(window.event),
                  static_cast<unsigned>(window.windowID), static_cast<int>(window.data1),
                  static_cast<int>(window.data2));
+    std::fflush(stderr);
+}
+
+void report_quit(const SDL_Event &quit) {
+    std::fprintf(stderr, "menu event: %s received, exiting menu loop\n", sdl_event_name(quit.type));
     std::fflush(stderr);
 }
 
@@ -36,9 +42,7 @@ bool handle_event(MenuState *state, const SDL_Event *event, SDL_Renderer *render
                   SDL_Window *window) {
     switch (event->type) {
     case SDL_QUIT:
-        std::fprintf(stderr, "menu event: %s received, exiting menu loop\n",
-                     sdl_event_name(event->type));
-        std::fflush(stderr);
+        report_quit(*event);
         return false;
     case SDL_WINDOWEVENT:
         log_window_event(event->window);
@@ -72,6 +76,25 @@ void save_and_apply_scale(MenuState *state, SDL_Window *window, int *current_fac
     state->display_scale_changed = 0;
 }
 
+// The smoke draw's wait still ends at the platform's quit request (a closed window, SIGTERM),
+// as the interactive loop would; the other events wait in the queue.
+void wait_out_smoke_draw(uint32_t smoke_draw_ms) {
+    const Uint64 end = SDL_GetTicks64() + smoke_draw_ms;
+    for (;;) {
+        SDL_PumpEvents();
+        SDL_Event quit;
+        if (SDL_PeepEvents(&quit, 1, SDL_GETEVENT, SDL_QUIT, SDL_QUIT) == 1) {
+            report_quit(quit);
+            return;
+        }
+        const Uint64 now = SDL_GetTicks64();
+        if (now >= end) {
+            return;
+        }
+        SDL_Delay(static_cast<Uint32>(std::min<Uint64>(end - now, frame_delay_ms)));
+    }
+}
+
 } // namespace
 
 void vortelan_gb_runtime_menu_main_loop(MenuState *state, SDL_Renderer *renderer,
@@ -88,7 +111,7 @@ void vortelan_gb_runtime_menu_main_loop(MenuState *state, SDL_Renderer *renderer
         }
         vortelan_gb_runtime_menu_draw(renderer, state);
         if (smoke_draw_ms != 0) {
-            SDL_Delay(smoke_draw_ms);
+            wait_out_smoke_draw(smoke_draw_ms);
             return;
         }
         SDL_Delay(frame_delay_ms);

@@ -164,10 +164,10 @@ bool vortelan_gb_runtime_key_config_binding_to_n64(BindingCode code, int32_t *de
         *device_index_out = -1;
         descriptor = {descriptor_key, scancode, 0};
     } else {
-        Parts binding{};
-        if (!controller_binding(code, &binding)) {
-            return false;
-        }
+        // The unscoped controller buttons without a name keep the keyboard kind, which has no
+        // descriptor: the serving device's index is still told.
+        Parts binding{-1, Kind::keyboard, 0};
+        controller_binding(code, &binding);
         const OpenDevice *device = device_for_binding(binding.slot, needs_controller(binding.kind));
         if (device == nullptr) {
             return false;

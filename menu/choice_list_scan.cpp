@@ -3,6 +3,7 @@
 
 #include "runtime/directory.h"
 #include "runtime/log.h"
+#include "runtime/text.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -25,9 +26,12 @@ struct ScanTarget {
     uint32_t suffix_count;
 };
 
+// A name with a control character is never offered: shown, logged or stored in the settings
+// file, a line feed in it would start a line of its own.
 void add_matching_entry(const char *name, void *context) {
     const auto *target = static_cast<const ScanTarget *>(context);
-    if (name[0] != '.' && matches_any_suffix(name, target->suffixes, target->suffix_count)) {
+    if (name[0] != '.' && !vortelan_gb_runtime_has_control_characters(name) &&
+        matches_any_suffix(name, target->suffixes, target->suffix_count)) {
         vortelan_gb_runtime_choice_list_add(target->list, name);
     }
 }

@@ -14,6 +14,9 @@ namespace {
 
 // A longer line is read in pieces of 511 bytes, each taken as a line of its own.
 constexpr int line_capacity = 512;
+// Far above any settings file the menu writes: what a path names beyond that (a growing or
+// enormous file) is not read on.
+constexpr long read_limit = 64 * 1024;
 
 bool is_blank(char c) {
     return c == ' ' || c == '\t';
@@ -68,12 +71,14 @@ void apply_setting(MenuState *state, const char *key, const char *value) {
 } // namespace
 
 void vortelan_gb_runtime_menu_load_config_file(MenuState *state) {
-    std::FILE *file = vortelan_gb_runtime_open_file(vortelan_gb_runtime_menu_config_path(), "r");
+    // Only a regular file: a FIFO or a device would hold up start-up, maybe forever.
+    std::FILE *file =
+        vortelan_gb_runtime_open_regular_file(vortelan_gb_runtime_menu_config_path(), "r");
     if (file == nullptr) {
         return;
     }
     char line[line_capacity];
-    while (std::fgets(line, sizeof line, file) != nullptr) {
+    while (std::ftell(file) < read_limit && std::fgets(line, sizeof line, file) != nullptr) {
         if (trim_line(line) == 0 || line[0] == '#') {
             continue;
         }

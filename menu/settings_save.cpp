@@ -2,6 +2,7 @@
 #include "menu/settings_keys.h"
 
 #include "input/binding_lists.h"
+#include "runtime/file_replace.h"
 #include "runtime/files.h"
 #include "runtime/text.h"
 #include "ui/display_scale.h"
@@ -29,51 +30,41 @@ int ensure_config_parent_directory(const char *path) {
     return vortelan_gb_runtime_ensure_directory(directory, directory_mode);
 }
 
-bool write_settings(std::FILE *file, const MenuState *state) {
+// One "key=value" line. A value holding a control character (a line feed would start a line
+// of its own, which the next start would read as a setting) is written empty, as not set.
+bool write_line(std::FILE *file, const char *key, const char *value) {
+    const char *kept = vortelan_gb_runtime_has_control_characters(value) ? "" : value;
+    return std::fprintf(file, "%s=%s\n", key, kept) >= 0;
+}
+
+bool write_settings(std::FILE *file, const void *context) {
+    const auto *state = static_cast<const MenuState *>(context);
     bool written = std::fprintf(file, "# VORTELAN EMULATOR GB Runtime settings\n") >= 0;
     // Made afresh from the codes: the 256-byte text shown on screen may be cut, and a cut
     // list would not read back.
     char list[slot_keys_text_limit];
     for (const SlotKeysSetting &setting : slot_keys_settings) {
         vortelan_gb_runtime_key_config_describe(&(state->*setting.codes), list, sizeof list);
-        written = written && std::fprintf(file, "%s=%s\n", setting.key, list) >= 0;
+        written = written && write_line(file, setting.key, list);
     }
     for (const SingleKeySetting &setting : single_key_settings) {
-        written = written && std::fprintf(file, "%s=%s\n", setting.key, state->*setting.text) >= 0;
+        written = written && write_line(file, setting.key, state->*setting.text);
     }
     char scale[scale_text_capacity];
     vortelan_display_scale_format(state->display_scale, scale, sizeof scale);
-    written = written &&
-              std::fprintf(file, "%s=%s\n", recent_slot1_rom_key, state->slot1_cart) >= 0 &&
-              std::fprintf(file, "%s=%s\n", display_scale_key, scale) >= 0;
-    return written && std::fflush(file) == 0 && !std::ferror(file);
-}
-
-// The whole file goes to a temporary beside it first, so that a failure part-way (a full
-// disk, a crash) never leaves a shortened settings file and lost bindings.
-int write_temporary(const char *temporary, const MenuState *state) {
-    std::FILE *file = vortelan_gb_runtime_open_file(temporary, "w");
-    if (file == nullptr) {
-        return -1;
-    }
-    bool written = write_settings(file, state);
-    bool closed = std::fclose(file) == 0;
-    return written && closed ? 0 : -1;
+    written = written && write_line(file, recent_slot1_rom_key, state->slot1_cart) &&
+              write_line(file, display_scale_key, scale);
+    return written;
 }
 
 } // namespace
 
+// Through a temporary that then replaces the file in one step, so that a failure part-way (a
+// full disk, a crash) never leaves a shortened settings file and lost bindings.
 int vortelan_gb_runtime_menu_save_config_file(const MenuState *state) {
     const char *path = vortelan_gb_runtime_menu_config_path();
     if (ensure_config_parent_directory(path) != 0) {
         return -1;
     }
-    char temporary[path_capacity + 32];
-    std::snprintf(temporary, sizeof temporary, "%s.%d.tmp", path, vortelan_gb_runtime_getpid());
-    if (write_temporary(temporary, state) != 0 ||
-        vortelan_gb_runtime_replace_file(temporary, path) != 0) {
-        vortelan_gb_runtime_unlink(temporary);
-        return -1;
-    }
-    return 0;
+    return vortelan_gb_runtime_write_file_replacing(path, write_settings, state);
 }

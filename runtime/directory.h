@@ -22,6 +22,10 @@ bool vortelan_gb_runtime_absolute_path(char *destination, size_t capacity, const
    (letter case, separators). */
 bool vortelan_gb_runtime_absolute_paths_match(const char *first, const char *second);
 
+/* The last component of a path: what follows its last separator ("/", and on Windows also
+   "\" and the ":" of a drive), or the whole path when it has none. */
+const char *vortelan_gb_runtime_path_last_component(const char *path);
+
 /* Called with each entry name of a listed directory, "." and ".." included. */
 typedef void (*DirectoryEntryVisitor)(const char *name, void *context);
 

@@ -24,6 +24,9 @@ int vortelan_gb_runtime_change_directory(const char *path);
    -1 with errno set when it could not be started at all. */
 int vortelan_gb_runtime_spawn_and_wait(const char *path, const char *const argv[], int32_t *status);
 
+/* True while a process with this id runs (also one this process may not signal or open). */
+bool vortelan_gb_runtime_process_exists(int process_id);
+
 #ifdef __cplusplus
 }
 #endif

@@ -17,6 +17,16 @@ bool vortelan_gb_runtime_copy_text(char *destination, size_t capacity, const cha
     return fits;
 }
 
+bool vortelan_gb_runtime_has_control_characters(const char *text) {
+    for (const char *at = text; *at != '\0'; ++at) {
+        const auto byte = static_cast<unsigned char>(*at);
+        if (byte < 0x20 || byte == 0x7F) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool vortelan_gb_runtime_join_path(char *destination, size_t capacity, const char *directory,
                                    const char *name) {
     size_t directory_length = std::strlen(directory);

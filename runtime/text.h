@@ -27,6 +27,10 @@ bool vortelan_gb_runtime_join_path(char *destination, size_t capacity, const cha
 void vortelan_gb_runtime_split_path(const char *path, char *directory, size_t directory_capacity,
                                     char *name, size_t name_capacity);
 
+/* True when the text holds a control character: a byte below 0x20 (line feed, tab, ...)
+   or 0x7F. */
+bool vortelan_gb_runtime_has_control_characters(const char *text);
+
 /* Whole decimal numbers within inclusive bounds: 0 and the value stored through out, or -1
    with out untouched (empty text, trailing characters, out of range). */
 int vortelan_gb_runtime_parse_uint_range(const char *text, uint32_t minimum, uint32_t maximum,

@@ -1,12 +1,16 @@
 #include "ui/key_config_screen.h"
 
 #include "input/binding_lists.h"
+#include "input/binding_names.h"
+#include "input/binding_state.h"
 #include "input/controllers.h"
 #include "input/event_matching.h"
 #include "menu/settings_file.h"
 #include "runtime/text.h"
 #include "ui/key_config_steps.h"
 #include "ui/screen_events.h"
+
+#include <cstring>
 
 namespace {
 
@@ -39,6 +43,16 @@ bool is_arrow_key(BindingCode code) {
 
 bool is_enter_key(BindingCode code) {
     return code == SDLK_RETURN || code == SDLK_KP_ENTER;
+}
+
+// A binding must read back from the name that the settings file stores, or the next start
+// loses it, a slot's whole list at once: SDL names some keys with an empty text, and a comma
+// in a name splits a slot's list.
+bool name_can_be_saved(BindingCode code, bool in_list) {
+    char name[menu_key_text_capacity];
+    vortelan_gb_runtime_copy_text(name, sizeof name, vortelan_gb_runtime_key_config_key_name(code));
+    return !(in_list && std::strchr(name, ',') != nullptr) &&
+           vortelan_gb_runtime_key_config_key_from_name(name) == code;
 }
 
 void start_selected_config(MenuState *state) {
@@ -93,10 +107,16 @@ void reset_key_config_defaults(MenuState *state) {
 }
 
 // Stores one captured input at the current step, unless the step refuses it: arrows cannot
-// be buttons or utility keys, and Enter cannot be a direction.
+// be buttons or utility keys, Enter cannot be a direction, and nothing that would not read
+// back after a restart is taken.
 void handle_key_config_press(MenuState *state, BindingCode code) {
     const uint32_t step = state->key_config_step;
-    if (state->key_config_target == key_config_target_utility) {
+    const bool utility = state->key_config_target == key_config_target_utility;
+    if (!name_can_be_saved(code, !utility)) {
+        set_status(state, "KEY NAME CANNOT BE SAVED");
+        return;
+    }
+    if (utility) {
         if (is_arrow_key(code)) {
             set_status(state, "ARROWS ARE DIRECTION ONLY");
             return;
@@ -228,11 +248,22 @@ void capture_from_pad(MenuState *state, const SDL_Event *event) {
     }
 }
 
+// An unplugged device sends no release of what it held: once the held input is down on no
+// open device, the wait is over.
+void release_unheld_input(MenuState *state) {
+    if (state->key_config_wait_release &&
+        !vortelan_gb_runtime_key_config_binding_pressed(state->key_config_held_code)) {
+        state->key_config_wait_release = 0;
+        state->key_config_held_code = 0;
+    }
+}
+
 void handle_event(KeyConfigScreen *screen, const SDL_Event *event) {
     if (event->type == SDL_QUIT) {
         screen->running = false;
     } else if (is_device_change_event(event)) {
         vortelan_gb_runtime_key_config_handle_device_event(event);
+        release_unheld_input(screen->state);
     } else if (event->type == SDL_KEYDOWN && !event->key.repeat) {
         handle_key_down(screen, event);
     } else if (is_pad_input_event(event)) {

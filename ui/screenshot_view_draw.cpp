@@ -2,6 +2,7 @@
 
 #include "runtime/text.h"
 #include "ui/bitmap_text.h"
+#include "ui/bmp_header.h"
 #include "ui/screen_style.h"
 
 #include <algorithm>
@@ -19,11 +20,11 @@ constexpr int area_height = 294;
 constexpr int notice_x = 86;
 constexpr int notice_y = 208;
 
-// Draws the picture and returns true, or false when it cannot be shown. A picture with no
-// width or height cannot be placed and counts as a failure too.
+// Draws the picture and returns true, or false when it cannot be shown. A picture whose
+// header claims no width or height, or more than the viewer takes, is not decoded at all.
 bool draw_picture(SDL_Renderer *renderer, const char *name) {
     char path[path_capacity];
-    if (!screenshot_path(name, path, sizeof path)) {
+    if (!screenshot_path(name, path, sizeof path) || !bmp_file_fits_bounds(path)) {
         return false;
     }
     SDL_RWops *file = SDL_RWFromFile(path, "rb");
@@ -36,8 +37,7 @@ bool draw_picture(SDL_Renderer *renderer, const char *name) {
     }
     const int width = image->w;
     const int height = image->h;
-    SDL_Texture *texture =
-        width > 0 && height > 0 ? SDL_CreateTextureFromSurface(renderer, image) : nullptr;
+    SDL_Texture *texture = SDL_CreateTextureFromSurface(renderer, image);
     SDL_FreeSurface(image);
     if (texture == nullptr) {
         return false;

@@ -70,6 +70,11 @@ bool vortelan_gb_runtime_absolute_paths_match(const char *first, const char *sec
     return std::strcmp(first, second) == 0;
 }
 
+const char *vortelan_gb_runtime_path_last_component(const char *path) {
+    const char *slash = std::strrchr(path, '/');
+    return slash != nullptr ? slash + 1 : path;
+}
+
 int vortelan_gb_runtime_make_directory(const char *path, unsigned int mode) {
     return mkdir(path, static_cast<mode_t>(mode));
 }

@@ -24,6 +24,10 @@ bool sync_to_disk(const char *path, int flags) {
     return synced;
 }
 
+bool reading_mode(const char *mode) {
+    return std::strcmp(mode, "r") == 0 || std::strcmp(mode, "rb") == 0;
+}
+
 } // namespace
 
 FILE *vortelan_gb_runtime_open_file(const char *path, const char *mode) {
@@ -32,6 +36,31 @@ FILE *vortelan_gb_runtime_open_file(const char *path, const char *mode) {
         return nullptr;
     }
     return std::fopen(path, mode);
+}
+
+// Opened without blocking, as a FIFO would wait for a writer in open() itself; the type is
+// then told by the open descriptor, so the path cannot change in between.
+FILE *vortelan_gb_runtime_open_regular_file(const char *path, const char *mode) {
+    if (path == nullptr || mode == nullptr || !reading_mode(mode)) {
+        errno = EINVAL;
+        return nullptr;
+    }
+    int descriptor = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        return nullptr;
+    }
+    struct stat status {};
+    if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
+        fcntl(descriptor, F_SETFL, fcntl(descriptor, F_GETFL) & ~O_NONBLOCK) != 0) {
+        close(descriptor);
+        errno = EINVAL;
+        return nullptr;
+    }
+    FILE *file = fdopen(descriptor, mode);
+    if (file == nullptr) {
+        close(descriptor);
+    }
+    return file;
 }
 
 int vortelan_gb_runtime_regular_file_status(const char *path, bool *regular) {

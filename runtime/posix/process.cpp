@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,6 +19,12 @@ bool vortelan_gb_runtime_executable_path(char *buffer, size_t capacity) {
     }
     buffer[length] = '\0';
     return true;
+}
+
+// Signal 0 only asks whether the process could be signalled: it is there, or it is there
+// and belongs to someone else. Ids of 0 and below name process groups.
+bool vortelan_gb_runtime_process_exists(int process_id) {
+    return process_id > 0 && (kill(process_id, 0) == 0 || errno == EPERM);
 }
 
 int vortelan_gb_runtime_change_directory(const char *path) {

@@ -68,6 +68,16 @@ bool vortelan_gb_runtime_absolute_paths_match(const char *first, const char *sec
     }
 }
 
+const char *vortelan_gb_runtime_path_last_component(const char *path) {
+    const char *name = path;
+    for (const char *at = path; *at != '\0'; ++at) {
+        if (*at == '/' || *at == '\\' || *at == ':') {
+            name = at + 1;
+        }
+    }
+    return name;
+}
+
 int vortelan_gb_runtime_list_directory(const char *path, DirectoryEntryVisitor visit,
                                        void *context) {
     WidePath pattern;

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <process.h>
 #include <sys/stat.h>
 #include <windows.h>
@@ -39,6 +40,26 @@ FILE *vortelan_gb_runtime_open_file(const char *path, const char *mode) {
         return nullptr;
     }
     return _wfopen(wide.text, wide_mode);
+}
+
+// Opening never waits here (a console or a pipe is only read later), so the open stream's
+// type decides.
+FILE *vortelan_gb_runtime_open_regular_file(const char *path, const char *mode) {
+    if (mode == nullptr || (std::strcmp(mode, "r") != 0 && std::strcmp(mode, "rb") != 0)) {
+        errno = EINVAL;
+        return nullptr;
+    }
+    FILE *file = vortelan_gb_runtime_open_file(path, mode);
+    if (file == nullptr) {
+        return nullptr;
+    }
+    struct _stat64 status {};
+    if (_fstat64(_fileno(file), &status) != 0 || (status.st_mode & _S_IFMT) != _S_IFREG) {
+        std::fclose(file);
+        errno = EINVAL;
+        return nullptr;
+    }
+    return file;
 }
 
 int vortelan_gb_runtime_regular_file_status(const char *path, bool *regular) {

@@ -81,3 +81,20 @@ int vortelan_gb_runtime_spawn_and_wait(const char *path, const char *const argv[
     *status = static_cast<int32_t>(result);
     return 0;
 }
+
+// A process that may not be opened is still there; an ended one keeps its id only as long as
+// someone holds it open, and then reports its exit code.
+bool vortelan_gb_runtime_process_exists(int process_id) {
+    if (process_id <= 0) {
+        return false;
+    }
+    HANDLE process =
+        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(process_id));
+    if (process == nullptr) {
+        return GetLastError() == ERROR_ACCESS_DENIED;
+    }
+    DWORD exit_code = 0;
+    const bool running = GetExitCodeProcess(process, &exit_code) && exit_code == STILL_ACTIVE;
+    CloseHandle(process);
+    return running;
+}

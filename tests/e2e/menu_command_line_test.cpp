@@ -262,10 +262,12 @@ TEST(MenuCommandLine, LogSwitchedOnTakesTheOutputIntoThePackage) {
 }
 
 // Anything but the three report modes and a positive draw time opens the interactive menu,
-// which the platform's quit request (SIGINT here) ends normally.
+// which the platform's quit request (SIGINT or SIGTERM) ends normally; so does a draw time
+// that is still being waited out.
 struct StartCase {
     const char *name;
     std::vector<std::string> arguments;
+    int quit_signal = SIGINT;
 };
 
 void PrintTo(const StartCase &c, std::ostream *out) {
@@ -290,7 +292,7 @@ TEST_P(InteractiveStart, RunsUntilThePlatformQuits) {
                    std::string::npos;
         },
         30000));
-    child.send_signal(SIGINT);
+    child.send_signal(GetParam().quit_signal);
     EXPECT_EQ(child.wait(30000), 0);
     std::vector<std::string> lines = split_lines(gb_test::read_file(errors));
     ASSERT_GE(lines.size(), 3u);
@@ -303,6 +305,8 @@ const StartCase start_cases[] = {
     {"DrawTimeMissing", {"--smoke-draw-ms"}},
     {"DrawTimeZero", {"--smoke-draw-ms", "0"}},
     {"DrawTimeNotANumber", {"--smoke-draw-ms", "soon"}},
+    {"DrawTimeNegative", {"--smoke-draw-ms", "-5"}},
+    {"DrawTimeLong", {"--smoke-draw-ms", "600000"}, SIGTERM},
     {"UnknownFirstArgument", {"--unknown", "--smoke-test"}},
 };
 

@@ -122,6 +122,9 @@ TEST_F(BindingState, NamesTheRawInputBehindABinding) {
             descriptor(binding_code::scoped(pad_slot, Kind::controller_button, button), false);
         EXPECT_EQ(d[1], unwritten[1]) << button;
     }
+    // An unscoped button without a name has no descriptor, yet names its device.
+    EXPECT_EQ(descriptor(binding_code::unscoped(Kind::controller_button, 15), false),
+              (Descriptor{0, -7, -7, -7}));
 
     // Unplugged but not yet told: the device is open, yet SDL lists it no more.
     gb_test::detach(pad);

@@ -57,6 +57,14 @@ struct LoadCase {
 
 void none(MenuState &) {}
 
+std::string repeated(const std::string &text, size_t count) {
+    std::string result;
+    for (size_t i = 0; i < count; ++i) {
+        result += text;
+    }
+    return result;
+}
+
 using namespace std::string_literals;
 
 const std::string long_comment = "#" + std::string(599, 'c') + "\n";
@@ -113,6 +121,10 @@ const LoadCase load_cases[] = {
      [](MenuState &s) { s.display_scale = 2; }},
     {"no newline at the end", "display_scale=1", [](MenuState &s) { s.display_scale = 1; }},
     {"binary bytes", "\xff\xfe=\x01\x00\x80=\x1a\ndisplay_scale=\xff\n"s, none},
+    // Lines end in CR LF, which every C library counts the same in text mode.
+    {"a line that starts within the first 64 KiB", repeated("\r\n", 32767) + "display_scale=3\r\n",
+     [](MenuState &s) { s.display_scale = 3; }},
+    {"nothing after the first 64 KiB", repeated("\r\n", 32768) + "display_scale=3\r\n", none},
 };
 
 TEST_F(SettingsLoad, ReadingRules) {

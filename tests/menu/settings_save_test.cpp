@@ -65,6 +65,31 @@ TEST_F(SettingsSave, LongDeviceListsSurviveAReload) {
     EXPECT_EQ(reloaded.slot1_keys, state.slot1_keys);
 }
 
+// A line feed in a value would become a setting line of its own at the next start.
+TEST_F(SettingsSave, ValuesWithControlCharactersAreWrittenEmpty) {
+    std::snprintf(state.slot1_cart, sizeof state.slot1_cart, "a\nescape_key=Q\n.gb");
+    std::snprintf(state.fast_key_text, sizeof state.fast_key_text, "F\x7f");
+    ASSERT_EQ(vortelan_gb_runtime_menu_save_config_file(&state), 0);
+    std::string expected = default_file;
+    expected.replace(expected.find("fast_key=F"), 10, "fast_key=");
+    expected.replace(expected.find("=slot1.gbc"), 10, "=");
+    EXPECT_EQ(read_settings(path), expected);
+}
+
+// A save that was killed leaves its temporary; once its process is gone, the next save
+// removes it, and only it.
+TEST_F(SettingsSave, TemporariesOfProcessesThatAreGoneAreRemoved) {
+    for (const char *name : {"keys.conf.2147483646.tmp", "keys.conf.x.tmp", "keys.conf.tmp",
+                             "keys.conf.2147483646.tmp.old", "other.conf.2147483646.tmp"}) {
+        gb_test::write_file(directory.file(name), "half");
+    }
+    ASSERT_EQ(vortelan_gb_runtime_menu_save_config_file(&state), 0);
+    EXPECT_EQ(
+        directory_entries(directory.path()),
+        (std::vector<std::string>{"keys.conf", "keys.conf.2147483646.tmp.old", "keys.conf.tmp",
+                                  "keys.conf.x.tmp", "other.conf.2147483646.tmp"}));
+}
+
 TEST_F(SettingsSave, CreatesOnlyTheDirectoryTheFileSitsIn) {
     use_path(directory.file("config/keys.conf"));
     EXPECT_EQ(vortelan_gb_runtime_menu_save_config_file(&state), 0);

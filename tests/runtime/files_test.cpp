@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -31,6 +32,21 @@ TEST_F(FilesTest, ExistsOnlyForRegularFilesWithUtf8Names) {
     EXPECT_FALSE(vortelan_gb_runtime_file_exists_regular(at("bad\xff.txt").c_str()));
     EXPECT_EQ(errno, EILSEQ);
     EXPECT_FALSE(vortelan_gb_runtime_file_exists_regular(nullptr));
+    EXPECT_EQ(errno, EINVAL);
+}
+
+TEST_F(FilesTest, OpensOnlyRegularFilesForReading) {
+    gb_test::write_file(at("caf\xc3\xa9.txt"), "x");
+    fs::create_directory(at("dir"));
+    std::FILE *file = vortelan_gb_runtime_open_regular_file(at("caf\xc3\xa9.txt").c_str(), "rb");
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(std::fgetc(file), 'x');
+    std::fclose(file);
+    for (const std::string &other : {at("dir"), at("missing")}) {
+        EXPECT_EQ(vortelan_gb_runtime_open_regular_file(other.c_str(), "r"), nullptr) << other;
+    }
+    errno = 0;
+    EXPECT_EQ(vortelan_gb_runtime_open_regular_file(at("caf\xc3\xa9.txt").c_str(), "r+"), nullptr);
     EXPECT_EQ(errno, EINVAL);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/key_config_screen.h"
 
 #include "input/binding_names.h"
+#include "menu/settings_file.h"
 #include "tests/support/temp_dir.h"
 #include "tests/ui/canvas.h"
 #include "tests/ui/screen_fixture.h"
@@ -158,6 +159,33 @@ TEST_F(KeyConfigLoop, UtilityCaptureRefusesArrowsAndAcceptsEnter) {
     expect_status_shown("KEY CONFIG SAVED");
 }
 
+// A comma in a name would split a slot's saved list, and a key that SDL names with an empty
+// text cannot be named at all: neither is taken where the next start would lose it.
+TEST_F(KeyConfigLoop, RefusesKeysWhoseSavedNamesWouldNotReadBack) {
+    const SDL_Keycode unnamed = SDL_SCANCODE_TO_KEYCODE(SDL_SCANCODE_INTERNATIONAL1);
+    ASSERT_STREQ(SDL_GetKeyName(unnamed), "");
+    for (SDL_Keycode refused : {SDL_Keycode{SDLK_COMMA}, SDL_Keycode{SDLK_KP_COMMA}, unnamed}) {
+        push_keys({SDLK_RETURN, refused});
+        push_quit();
+        run();
+        expect_prompt_shown("PRESS A");
+        expect_status_shown("KEY NAME CANNOT BE SAVED");
+    }
+
+    // A utility key is saved alone, where a comma reads back.
+    push_keys({SDLK_DOWN, SDLK_DOWN, SDLK_RETURN, unnamed, SDLK_COMMA, SDLK_KP_COMMA, SDLK_1,
+               SDLK_2, SDLK_3});
+    push_quit();
+    run();
+    expect_status_shown("KEY CONFIG SAVED");
+    MenuState reloaded;
+    gb_test::fill_menu_state(&reloaded);
+    vortelan_gb_runtime_menu_load_config_file(&reloaded);
+    EXPECT_EQ(reloaded.fast_key, SDLK_COMMA);
+    EXPECT_EQ(reloaded.screenshot_key, SDLK_KP_COMMA);
+    EXPECT_EQ(reloaded.escape_key, SDLK_1);
+}
+
 TEST_F(KeyConfigLoop, CursorWrapsAndBackLeaves) {
     push_keys({SDLK_UP, SDLK_RETURN}); // from SLOT 1 KEYS up to BACK
     run();
@@ -222,6 +250,27 @@ TEST_F(KeyConfigLoop, PadInputMustBeReleasedBeforeTheNextCapture) {
     EXPECT_EQ(b_name.substr(b_name.size() - 3), ":B1") << b_name;
     EXPECT_EQ(state.slot1_keys[6], SDLK_BACKSPACE);
     expect_status_shown("KEY CONFIG SAVED");
+}
+
+// SDL itself reports the release of the buttons that a removed pad held down; a press whose
+// release it never reports (pushed here, so that SDL's own state never held it) must not
+// keep the capture waiting once its pad is gone.
+TEST_F(KeyConfigLoop, UnpluggingThePadEndsTheWaitForItsRelease) {
+    gb_test::VirtualPad held;
+    gb_test::VirtualPad other;
+    push_keys({SDLK_RETURN});
+    SDL_Event press{};
+    press.type = SDL_JOYBUTTONDOWN;
+    press.jbutton.which = held.instance_id();
+    press.jbutton.state = SDL_PRESSED;
+    ASSERT_EQ(SDL_PushEvent(&press), 1); // A
+    held.unplug();
+    other.button(1, true); // B
+    push_quit();
+    run();
+    const std::string b_name = vortelan_gb_runtime_key_config_key_name(state.key_config_pending[5]);
+    EXPECT_TRUE(b_name.ends_with(":B1")) << b_name;
+    expect_prompt_shown("PRESS SELECT");
 }
 
 TEST_F(KeyConfigLoop, PadEscapeBindingIsCapturedDuringASlotCapture) {

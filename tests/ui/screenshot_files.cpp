@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+
 namespace gb_test {
 
 void write_picture(const std::string &path, int width, int height,
@@ -24,6 +27,49 @@ void write_picture(const std::string &path, int width, int height,
 
 void write_plain_picture(const std::string &path) {
     write_picture(path, 16, 16, [](int, int) { return 0xFF3080C0u; });
+}
+
+namespace {
+
+constexpr size_t refused_above = size_t{256} << 20;
+SDL_malloc_func sdl_malloc = nullptr;
+SDL_calloc_func sdl_calloc = nullptr;
+SDL_realloc_func sdl_realloc = nullptr;
+SDL_free_func sdl_free = nullptr;
+size_t largest = 0;
+
+bool record(size_t size) {
+    largest = std::max(largest, size);
+    return size <= refused_above;
+}
+
+void *recorded_malloc(size_t size) {
+    return record(size) ? sdl_malloc(size) : nullptr;
+}
+
+void *recorded_calloc(size_t count, size_t size) {
+    const bool overflows = count != 0 && size > SIZE_MAX / count;
+    return record(overflows ? SIZE_MAX : count * size) ? sdl_calloc(count, size) : nullptr;
+}
+
+void *recorded_realloc(void *block, size_t size) {
+    return record(size) ? sdl_realloc(block, size) : nullptr;
+}
+
+} // namespace
+
+LargestSdlAllocation::LargestSdlAllocation() {
+    SDL_GetMemoryFunctions(&sdl_malloc, &sdl_calloc, &sdl_realloc, &sdl_free);
+    largest = 0;
+    SDL_SetMemoryFunctions(recorded_malloc, recorded_calloc, recorded_realloc, sdl_free);
+}
+
+LargestSdlAllocation::~LargestSdlAllocation() {
+    SDL_SetMemoryFunctions(sdl_malloc, sdl_calloc, sdl_realloc, sdl_free);
+}
+
+size_t LargestSdlAllocation::bytes() const {
+    return largest;
 }
 
 } // namespace gb_test

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -15,5 +16,16 @@ void write_picture(const std::string &path, int width, int height,
 
 // A picture of one colour, for tests that do not look at the picture itself.
 void write_plain_picture(const std::string &path);
+
+// Records the largest block that SDL asks its allocator for while this lives. SDL's own
+// functions serve the requests, except that blocks above 256 MiB are refused outright.
+class LargestSdlAllocation {
+  public:
+    LargestSdlAllocation();
+    ~LargestSdlAllocation();
+    LargestSdlAllocation(const LargestSdlAllocation &) = delete;
+    LargestSdlAllocation &operator=(const LargestSdlAllocation &) = delete;
+    size_t bytes() const;
+};
 
 } // namespace gb_test

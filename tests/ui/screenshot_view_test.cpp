@@ -1,5 +1,7 @@
 #include "ui/screenshot_view.h"
 
+#include "ui/bmp_header.h"
+
 #include "tests/support/temp_dir.h"
 #include "tests/ui/canvas.h"
 #include "tests/ui/screen_fixture.h"
@@ -50,6 +52,62 @@ TEST(ScreenshotPath, RefusesNamesThatLeaveTheDirectoryOrDoNotFit) {
         std::memset(path, 'x', sizeof path);
         EXPECT_FALSE(screenshot_path(name.c_str(), path, sizeof path)) << name;
         EXPECT_STREQ(path, "") << name;
+    }
+}
+
+// The 54 bytes that start a BMP file with a 40-byte header, pixels right after them.
+std::string bmp_header(int32_t width, int32_t height, uint16_t bits, uint32_t compression = 0) {
+    std::string header(54, '\0');
+    const auto put = [&header](size_t at, uint32_t value, size_t size) {
+        for (size_t i = 0; i < size; ++i) {
+            header[at + i] = static_cast<char>(value >> (8 * i));
+        }
+    };
+    header[0] = 'B';
+    header[1] = 'M';
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, static_cast<uint32_t>(width), 4);
+    put(22, static_cast<uint32_t>(height), 4);
+    put(26, 1, 2);
+    put(28, bits, 2);
+    put(30, compression, 4);
+    return header;
+}
+
+bool header_fits(const std::string &header, uint64_t file_size) {
+    return bmp_header_fits_bounds(reinterpret_cast<const unsigned char *>(header.data()),
+                                  header.size(), file_size);
+}
+
+TEST(BmpHeader, ClaimsMustFitTheFileAndTheBounds) {
+    const struct {
+        const char *name;
+        std::string header;
+        uint64_t file_size;
+        bool fits;
+    } cases[] = {
+        {"24-bit 160x144, all rows there", bmp_header(160, 144, 24), 54 + 480 * 144, true},
+        {"one byte short", bmp_header(160, 144, 24), 54 + 480 * 144 - 1, false},
+        {"top row first", bmp_header(160, -144, 24), 54 + 480 * 144, true},
+        {"1-bit rows of 2 bytes", bmp_header(16, 2, 1), 54 + 4, true},
+        {"huge claim in a tiny file", bmp_header(60000, 60000, 32), 58, false},
+        {"run-length encoded, small file", bmp_header(1000, 1000, 8, 1), 64, true},
+        {"16384 on a side", bmp_header(16384, 1, 8, 1), 64, true},
+        {"16385 on a side", bmp_header(1, 16385, 8, 1), 64, false},
+        {"64 MiB as drawn", bmp_header(4096, 4096, 8, 1), 64, true},
+        {"above 64 MiB as drawn", bmp_header(4096, 4097, 8, 1), 64, false},
+        {"no width", bmp_header(0, 1, 24), 1000, false},
+        {"no height", bmp_header(1, 0, 24), 1000, false},
+        {"not BM", "BA" + bmp_header(1, 1, 24).substr(2), 1000, false},
+        {"unknown header size", bmp_header(1, 1, 24).replace(14, 1, 1, '\x20'), 1000, false},
+        // The old 12-byte header: 16-bit sides, planes, bits per pixel.
+        {"core header",
+         std::string("BM\0\0\0\0\0\0\0\0\x1a\0\0\0\x0c\0\0\0\x02\0\x02\0\x01\0\x18\0", 26), 26 + 12,
+         true},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(header_fits(c.header, c.file_size), c.fits) << c.name;
     }
 }
 
@@ -164,6 +222,16 @@ TEST_F(ScreenshotView, PicturesThatCannotBeShownSayLoadFailed) {
         gb_test::expect_region_shows(*canvas, {22, 398, 90, 14}, {22, 398, "1/1", 2, colors::label},
                                      colors::background);
     }
+}
+
+// The decoder would set aside and clear the whole claimed picture before reading a pixel.
+TEST_F(ScreenshotView, OversizedClaimIsRefusedFromItsHeaderAlone) {
+    gb_test::write_file(file("huge.bmp"), bmp_header(60000, 60000, 32) + "tiny");
+    add("huge.bmp");
+    gb_test::LargestSdlAllocation largest;
+    draw();
+    expect_load_failed();
+    EXPECT_LT(largest.bytes(), 1u << 20);
 }
 
 TEST_F(ScreenshotView, EmptyListScreen) {

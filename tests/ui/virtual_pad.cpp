@@ -34,4 +34,13 @@ void VirtualPad::press(int index) const {
     button(index, false);
 }
 
+void VirtualPad::unplug() const {
+    for (int index = 0; index < SDL_NumJoysticks(); ++index) {
+        if (SDL_JoystickGetDeviceInstanceID(index) == id) {
+            SDL_JoystickDetachVirtual(index);
+        }
+    }
+    SDL_PumpEvents();
+}
+
 } // namespace gb_test

@@ -21,6 +21,8 @@ class VirtualPad {
     // Sets the button and lets SDL queue the events that this makes.
     void button(int index, bool down) const;
     void press(int index) const;
+    // Detaches the pad, held buttons and all, and lets SDL queue the removal.
+    void unplug() const;
 
   private:
     SDL_JoystickID id;

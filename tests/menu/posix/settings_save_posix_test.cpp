@@ -6,6 +6,8 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -31,6 +33,31 @@ TEST_F(SettingsSave, PathsOf512BytesOrMoreFail) {
     use_path(longest);
     EXPECT_EQ(vortelan_gb_runtime_menu_save_config_file(&state), 0);
     EXPECT_EQ(gb_test::read_file(longest), default_file);
+}
+
+// The file that a link leads to is replaced, with its permission bits; the link stays.
+TEST_F(SettingsSave, ALinkStaysALink) {
+    std::filesystem::create_directory(directory.file("real"));
+    const std::string real = directory.file("real/keys.conf");
+    gb_test::write_file(real, "# old\n");
+    ASSERT_EQ(chmod(real.c_str(), 0640), 0);
+    std::filesystem::create_symlink("real/keys.conf", path);
+    ASSERT_EQ(vortelan_gb_runtime_menu_save_config_file(&state), 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(path));
+    EXPECT_EQ(gb_test::read_file(real), default_file);
+    struct stat status {};
+    ASSERT_EQ(stat(real.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    EXPECT_EQ(directory_entries(directory.file("real")), std::vector<std::string>{"keys.conf"});
+}
+
+// A temporary of a process that still runs may be a save under way.
+TEST_F(SettingsSave, ATemporaryOfARunningProcessIsLeftAlone) {
+    const std::string running = "keys.conf." + std::to_string(getppid()) + ".tmp";
+    gb_test::write_file(directory.file(running), "half");
+    ASSERT_EQ(vortelan_gb_runtime_menu_save_config_file(&state), 0);
+    EXPECT_EQ(directory_entries(directory.path()),
+              (std::vector<std::string>{"keys.conf", running}));
 }
 
 // The old file must survive a write that fails part-way. A long cartridge name makes the
@@ -65,15 +92,17 @@ class SettingsSaveFault : public SettingsSave {
     std::string old_contents;
 };
 
+// With the signal's own action, which would end the process; the save puts it back.
 TEST_F(SettingsSaveFault, FileSizeLimit) {
     gb_test::write_file(path, old_contents);
     int result = gb_test::run_in_child([&] {
-        std::signal(SIGXFSZ, SIG_IGN);
+        std::signal(SIGXFSZ, SIG_DFL);
         rlimit limit{300, 300};
         if (setrlimit(RLIMIT_FSIZE, &limit) != 0) {
             return not_set_up;
         }
-        return save_and_check();
+        const int checked = save_and_check();
+        return std::signal(SIGXFSZ, SIG_DFL) == SIG_DFL ? checked : 4;
     });
     EXPECT_EQ(result, kept_intact);
     EXPECT_EQ(gb_test::read_file(path), old_contents);

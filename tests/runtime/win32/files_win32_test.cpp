@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <windows.h>
@@ -55,6 +56,13 @@ TEST_F(FilesTest, SameFileIgnoringCaseAndSeparators) {
 }
 
 // Windows directories have no permission bits: even a mode of 0 gives a usable directory.
+// A device opens at once but would be read from without end.
+TEST_F(FilesTest, OpensNoDeviceAsARegularFile) {
+    errno = 0;
+    EXPECT_EQ(vortelan_gb_runtime_open_regular_file("NUL", "r"), nullptr);
+    EXPECT_EQ(errno, EINVAL);
+}
+
 TEST_F(FilesTest, EnsureDirectoryIgnoresTheMode) {
     EXPECT_EQ(vortelan_gb_runtime_ensure_directory(at("made").c_str(), 0), 0);
     gb_test::write_file(at("made/inside"), "x");
