@@ -130,32 +130,48 @@ void wait_for_more_files(const std::filesystem::path &folder, int count,
     }
 }
 
+struct PushedBatches {
+    std::filesystem::path frames;
+    const std::vector<std::vector<SDL_Event>> *batches;
+};
+
+// An SDL thread rather than a plain one: SDL frees what it keeps per thread when its own
+// threads end.
+int push_batches(void *data) {
+    using std::chrono::milliseconds;
+    const PushedBatches *pushed = static_cast<const PushedBatches *>(data);
+    wait_for_more_files(pushed->frames, 0, milliseconds(5000));
+    for (const std::vector<SDL_Event> &batch : *pushed->batches) {
+        const int before = files_in(pushed->frames);
+        for (SDL_Event event : batch) {
+            SDL_PushEvent(&event);
+        }
+        wait_for_more_files(pushed->frames, before, milliseconds(300));
+        // Further passes, which must present nothing.
+        std::this_thread::sleep_for(milliseconds(100));
+    }
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    return 0;
+}
+
 } // namespace
 
 int MenuLoop::count_presents(const std::vector<std::vector<SDL_Event>> &batches,
                              const std::function<void()> &run) {
-    using std::chrono::milliseconds;
     const TempDir frames;
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(frames.path());
     setenv("SDL_VIDEO_DUMMY_SAVE_FRAMES", "1", 1);
-    std::thread pusher([&] {
-        wait_for_more_files(frames.path(), 0, milliseconds(5000));
-        for (const std::vector<SDL_Event> &batch : batches) {
-            const int before = files_in(frames.path());
-            for (SDL_Event event : batch) {
-                SDL_PushEvent(&event);
-            }
-            wait_for_more_files(frames.path(), before, milliseconds(300));
-            // Further passes, which must present nothing.
-            std::this_thread::sleep_for(milliseconds(100));
-        }
-        SDL_Event quit{};
-        quit.type = SDL_QUIT;
-        SDL_PushEvent(&quit);
-    });
-    run();
-    pusher.join();
+    PushedBatches pushed = {frames.path(), &batches};
+    SDL_Thread *pusher = SDL_CreateThread(push_batches, "push batches", &pushed);
+    if (pusher != nullptr) {
+        run();
+        SDL_WaitThread(pusher, nullptr);
+    } else {
+        ADD_FAILURE() << SDL_GetError();
+    }
     unsetenv("SDL_VIDEO_DUMMY_SAVE_FRAMES");
     std::filesystem::current_path(previous);
     return files_in(frames.path());
