@@ -7,6 +7,7 @@
 #include "menu/settings_file.h"
 #include "runtime/text.h"
 #include "ui/main_menu_screen.h"
+#include "ui/presented_frame.h"
 #include "ui/screen_events.h"
 
 #include <algorithm>
@@ -37,19 +38,18 @@ void type_text(MenuState *state, const char *text) {
     }
 }
 
-// False when the event ends the loop.
-bool handle_event(MenuState *state, const SDL_Event *event, SDL_Renderer *renderer,
-                  SDL_Window *window) {
+MenuInputResult handle_event(MenuState *state, const SDL_Event *event, SDL_Renderer *renderer,
+                             SDL_Window *window) {
     switch (event->type) {
     case SDL_QUIT:
         report_quit(*event);
-        return false;
+        return MenuInputResult::leave_menu;
     case SDL_WINDOWEVENT:
         log_window_event(event->window);
-        return true;
+        return MenuInputResult::keep_running;
     case SDL_TEXTINPUT:
         type_text(state, event->text.text);
-        return true;
+        return MenuInputResult::keep_running;
     case SDL_KEYDOWN:
         return vortelan_gb_runtime_menu_handle_key_down(state, event, renderer, window);
     default:
@@ -62,7 +62,7 @@ bool handle_event(MenuState *state, const SDL_Event *event, SDL_Renderer *render
     } else if (is_pad_input_event(event)) {
         return vortelan_gb_runtime_menu_handle_pad_event(state, event, renderer, window);
     }
-    return true;
+    return MenuInputResult::keep_running;
 }
 
 // Once per frame however often the row was cycled; the window follows even when the
@@ -100,16 +100,24 @@ void wait_out_smoke_draw(uint32_t smoke_draw_ms) {
 void vortelan_gb_runtime_menu_main_loop(MenuState *state, SDL_Renderer *renderer,
                                         SDL_Window *window, int *current_factor,
                                         uint32_t smoke_draw_ms) {
+    PresentedFrame presented;
+    presented_frame_forget(&presented);
     bool keep_running = true;
     while (keep_running) {
         SDL_Event event;
         while (keep_running && SDL_PollEvent(&event) != 0) {
-            keep_running = handle_event(state, &event, renderer, window);
+            const MenuInputResult result = handle_event(state, &event, renderer, window);
+            if (result == MenuInputResult::screen_closed || event_needs_redraw(&event)) {
+                presented_frame_forget(&presented);
+            }
+            keep_running = result != MenuInputResult::leave_menu;
         }
         if (state->display_scale_changed != 0) {
             save_and_apply_scale(state, window, current_factor);
         }
-        vortelan_gb_runtime_menu_draw(renderer, state);
+        if (presented_frame_needs_drawing(&presented, state, 0)) {
+            vortelan_gb_runtime_menu_draw(renderer, state);
+        }
         if (smoke_draw_ms != 0) {
             wait_out_smoke_draw(smoke_draw_ms);
             return;

@@ -44,7 +44,7 @@ void cycle_row(MenuState *state, int direction, const char *device) {
 }
 
 // Gameplay is started by the client program, never from here.
-void activate_selected(MenuState *state, SDL_Renderer *renderer, SDL_Window *window) {
+MenuInputResult activate_selected(MenuState *state, SDL_Renderer *renderer, SDL_Window *window) {
     log_menu_state(state, "activate selected");
     if (state->row != MENU_ROW_START) {
         std::fprintf(stderr, "menu action: activate non-start row, cycle selected row=%u(%s)\n",
@@ -52,28 +52,29 @@ void activate_selected(MenuState *state, SDL_Renderer *renderer, SDL_Window *win
         std::fflush(stderr);
         vortelan_gb_runtime_menu_cycle_selected(state, 1);
         log_menu_state(state, "after non-start activate cycle");
-        return;
+        return MenuInputResult::keep_running;
     }
     if (state->mode == MENU_MODE_SCREENSHOT_VIEW) {
         print_line("menu action: open screenshot viewer\n");
         vortelan_gb_runtime_screenshot_viewer_run(renderer, window, &state->slot1_keys,
                                                   state->escape_key);
         set_status(state, "READY");
-        return;
+        return MenuInputResult::screen_closed;
     }
     if (state->mode == MENU_MODE_KEY_CONFIG) {
         print_line("menu action: open key config\n");
         vortelan_gb_runtime_key_config_menu_run(renderer, window, state);
         set_status(state, "READY");
-        return;
+        return MenuInputResult::screen_closed;
     }
     set_status(state, "START FROM VORTELAN CLIENT");
     log_menu_state(state, "standalone launch rejected");
+    return MenuInputResult::keep_running;
 }
 
 // Browsing: the first of UP, DOWN, LEFT, RIGHT and A that the buttons hold.
-void press_buttons(MenuState *state, MenuButtons mask, const char *device, SDL_Renderer *renderer,
-                   SDL_Window *window) {
+MenuInputResult press_buttons(MenuState *state, MenuButtons mask, const char *device,
+                              SDL_Renderer *renderer, SDL_Window *window) {
     if ((mask & menu_button_up) != 0) {
         move_cursor(state, true, device);
     } else if ((mask & menu_button_down) != 0) {
@@ -83,21 +84,22 @@ void press_buttons(MenuState *state, MenuButtons mask, const char *device, SDL_R
     } else if ((mask & menu_button_right) != 0) {
         cycle_row(state, 1, device);
     } else if ((mask & menu_button_a) != 0) {
-        activate_selected(state, renderer, window);
+        return activate_selected(state, renderer, window);
     }
+    return MenuInputResult::keep_running;
 }
 
 // A in the quit dialog: YES ends the menu, NO closes the dialog.
-bool answer_quit_dialog(MenuState *state, bool by_controller) {
+MenuInputResult answer_quit_dialog(MenuState *state, bool by_controller) {
     if (state->quit_yes != 0) {
         print_line(by_controller ? "menu quit: confirmed yes by controller, exiting menu loop\n"
                                  : "menu quit: confirmed yes, exiting menu loop\n");
-        return false;
+        return MenuInputResult::leave_menu;
     }
     print_line(by_controller ? "menu quit: selected no by controller, close confirm\n"
                              : "menu quit: selected no, close confirm\n");
     state->quit_confirm = 0;
-    return true;
+    return MenuInputResult::keep_running;
 }
 
 void toggle_quit_choice(MenuState *state) {
@@ -122,22 +124,18 @@ MenuButtons key_buttons(const MenuState *state, SDL_Keycode key) {
     return mask;
 }
 
-bool quit_dialog_key(MenuState *state, SDL_Keycode key, bool escape_pressed) {
+MenuInputResult quit_dialog_key(MenuState *state, SDL_Keycode key, bool escape_pressed) {
     MenuButtons mask = key_buttons(state, key);
     log_menu_button_action(state, mask, "keyboard quit confirm");
     if (escape_pressed || key == SDLK_ESCAPE) {
         print_line("menu quit: canceled by escape\n");
         state->quit_confirm = 0;
-        return true;
-    }
-    if ((mask & side_buttons) != 0) {
+    } else if ((mask & side_buttons) != 0) {
         toggle_quit_choice(state);
-        return true;
-    }
-    if ((mask & menu_button_a) != 0) {
+    } else if ((mask & menu_button_a) != 0) {
         return answer_quit_dialog(state, false);
     }
-    return true;
+    return MenuInputResult::keep_running;
 }
 
 // Escape closes text editing first; only from browsing does it open the quit dialog, which
@@ -196,24 +194,25 @@ void start_editing(MenuState *state) {
     SDL_StartTextInput();
 }
 
-void browsing_key(MenuState *state, SDL_Keycode key, SDL_Renderer *renderer, SDL_Window *window) {
+MenuInputResult browsing_key(MenuState *state, SDL_Keycode key, SDL_Renderer *renderer,
+                             SDL_Window *window) {
     MenuButtons bound = vortelan_gb_runtime_key_config_button_for_key(&state->slot1_keys, key);
     if (key == SDLK_DOWN) {
         log_menu_button_action(state, bound | menu_button_down, "keyboard");
         move_cursor(state, (bound & menu_button_up) != 0, "keyboard");
-        return;
+        return MenuInputResult::keep_running;
     }
     if (key == SDLK_UP) {
         log_menu_button_action(state, bound | menu_button_up, "keyboard");
         move_cursor(state, true, "keyboard");
-        return;
+        return MenuInputResult::keep_running;
     }
     MenuButtons mask = key_buttons(state, key);
     if (mask == 0) {
-        return;
+        return MenuInputResult::keep_running;
     }
     log_menu_button_action(state, mask, "keyboard");
-    press_buttons(state, mask, "keyboard", renderer, window);
+    return press_buttons(state, mask, "keyboard", renderer, window);
 }
 
 // Held keys repeat only where one press per step would be tedious: the RTC offset.
@@ -230,12 +229,13 @@ void repeated_key(MenuState *state, SDL_Keycode key) {
 
 } // namespace
 
-bool vortelan_gb_runtime_menu_handle_key_down(MenuState *state, const SDL_Event *event,
-                                              SDL_Renderer *renderer, SDL_Window *window) {
+MenuInputResult vortelan_gb_runtime_menu_handle_key_down(MenuState *state, const SDL_Event *event,
+                                                         SDL_Renderer *renderer,
+                                                         SDL_Window *window) {
     SDL_Keycode key = event->key.keysym.sym;
     if (event->key.repeat != 0) {
         repeated_key(state, key);
-        return true;
+        return MenuInputResult::keep_running;
     }
     bool escape_pressed = event_presses_binding(state->escape_key, event);
     if (state->quit_confirm != 0) {
@@ -248,15 +248,16 @@ bool vortelan_gb_runtime_menu_handle_key_down(MenuState *state, const SDL_Event 
     } else if (key == SDLK_F2) {
         start_editing(state);
     } else {
-        browsing_key(state, key, renderer, window);
+        return browsing_key(state, key, renderer, window);
     }
-    return true;
+    return MenuInputResult::keep_running;
 }
 
-bool vortelan_gb_runtime_menu_handle_pad_event(MenuState *state, const SDL_Event *event,
-                                               SDL_Renderer *renderer, SDL_Window *window) {
+MenuInputResult vortelan_gb_runtime_menu_handle_pad_event(MenuState *state, const SDL_Event *event,
+                                                          SDL_Renderer *renderer,
+                                                          SDL_Window *window) {
     if (state->editing != 0) {
-        return true;
+        return MenuInputResult::keep_running;
     }
     bool is_press = false;
     MenuButtons mask =
@@ -273,23 +274,20 @@ bool vortelan_gb_runtime_menu_handle_pad_event(MenuState *state, const SDL_Event
             state->quit_yes = 0;
         }
         std::fflush(stderr);
-        return true;
+        return MenuInputResult::keep_running;
     }
     if (mask == 0 || !is_press) {
-        return true;
+        return MenuInputResult::keep_running;
     }
     log_menu_button_action(state, mask, "controller/joystick");
     if (state->quit_confirm == 0) {
-        press_buttons(state, mask, "controller", renderer, window);
-        return true;
+        return press_buttons(state, mask, "controller", renderer, window);
     }
     if ((mask & side_buttons) != 0) {
         toggle_quit_choice(state);
         log_menu_state(state, "after controller quit confirm toggle");
-        return true;
-    }
-    if ((mask & menu_button_a) != 0) {
+    } else if ((mask & menu_button_a) != 0) {
         return answer_quit_dialog(state, true);
     }
-    return true;
+    return MenuInputResult::keep_running;
 }

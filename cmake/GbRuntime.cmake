@@ -1,4 +1,5 @@
-# Warnings as errors for the project's own code, and the sanitizer switch for all of it.
+# The project's own code is built with many warnings (as errors when GB_RUNTIME_WERROR is on),
+# and the sanitizer switch applies to all of it.
 
 if(GB_RUNTIME_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
@@ -13,6 +14,9 @@ if(GB_RUNTIME_FUZZ)
 endif()
 
 function(gb_runtime_strict target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror -Wshadow
-                                             -Wconversion -Wno-sign-conversion)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
+                                             -Wno-sign-conversion)
+    if(GB_RUNTIME_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
 endfunction()

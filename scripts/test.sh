@@ -1,15 +1,25 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the default and the sanitizer configuration, the Windows
-# build under Wine, then the fuzz targets (corpus replay and a short bounded run of each).
+# Builds and runs every test: a plain Release configure of the programs, the default and the
+# sanitizer configuration, the Windows build under Wine, then the fuzz targets (corpus replay
+# and a short bounded run of each).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/setup.sh
+bash scripts/setup.sh test
 
 jobs=$(nproc)
+# The build a newcomer makes without the presets: the compiler's warnings stay warnings there,
+# and the programs must build.
+echo "== plain Release configure: build"
+cmake -S . -B build/plain-release -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/plain-release -j "$jobs" --target gb_runtime_menu gb_runtime_lan
+
 for preset in default asan; do
     echo "== $preset: build"
-    cmake --preset "$preset" >/dev/null
+    # scripts/run.sh makes build/default without the tests and benchmarks: turn them on.
+    options=()
+    [ "$preset" = default ] && options=(-DBUILD_TESTING=ON -DGB_RUNTIME_BENCH=ON)
+    cmake --preset "$preset" "${options[@]}" >/dev/null
     cmake --build --preset "$preset" -j "$jobs"
     echo "== $preset: test"
     ctest --preset "$preset" -j "$jobs"

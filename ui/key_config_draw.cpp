@@ -77,7 +77,8 @@ constexpr const char *row_labels[row_count] = {"SLOT 1 KEYS", "SLOT 2 KEYS", "UT
 void draw_row(SDL_Renderer *renderer, int index, const RowLines &row, bool selected) {
     const int base = 116 + 68 * index;
     screen_style::draw_row_label(renderer, base - 40, base - 48, 62, row_labels[index], selected);
-    const int line_y[3] = {base - 16, base, base + 14};
+    // The third line ends one pixel above the next row's bar.
+    const int line_y[3] = {base - 16, base, base + 13};
     for (int line = 0; line < 3; ++line) {
         if (line == 0 || row.lines[line][0] != '\0') {
             vortelan_gb_runtime_sdl_draw_text_fit(renderer, line_x, line_y[line], row.lines[line],

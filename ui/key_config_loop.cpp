@@ -8,6 +8,7 @@
 #include "menu/settings_file.h"
 #include "runtime/text.h"
 #include "ui/key_config_steps.h"
+#include "ui/presented_frame.h"
 #include "ui/screen_events.h"
 
 #include <cstring>
@@ -283,12 +284,19 @@ void vortelan_gb_runtime_key_config_menu_run(SDL_Renderer *renderer, SDL_Window 
     KeyConfigScreen screen = {state, 0, true};
     set_status(state, "KEY CONFIG");
     clear_capture(state);
+    PresentedFrame presented;
+    presented_frame_forget(&presented);
     while (screen.running) {
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
+            if (event_needs_redraw(&event)) {
+                presented_frame_forget(&presented);
+            }
             handle_event(&screen, &event);
         }
-        vortelan_gb_runtime_menu_draw_key_config_menu(renderer, state, screen.cursor);
+        if (presented_frame_needs_drawing(&presented, state, screen.cursor)) {
+            vortelan_gb_runtime_menu_draw_key_config_menu(renderer, state, screen.cursor);
+        }
         SDL_Delay(frame_delay_ms);
     }
     clear_capture(state);

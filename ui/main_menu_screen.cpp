@@ -14,7 +14,9 @@ constexpr const char *row_labels[menu_row_count] = {
     "HOST",  "PORT",       "CLIENT CART", "RTC OFFSET", "DISPLAY SCALE"};
 
 constexpr int value_x = 184;
-constexpr int value_max_width = 278;
+constexpr int value_right = 462;
+// The one label longer than the value column allows; its value starts one character after it.
+constexpr int display_scale_value_x = 212;
 constexpr int help_x = 22;
 constexpr int status_x = 318;
 constexpr int status_y = 452;
@@ -23,6 +25,10 @@ constexpr int status_max_width = 140;
 // START stands 14 pixels above where the regular pitch would put it.
 int row_y(uint32_t row) {
     return row == MENU_ROW_START ? 72 : 86 + 28 * static_cast<int>(row);
+}
+
+int row_value_x(uint32_t row) {
+    return row == MENU_ROW_DISPLAY_SCALE ? display_scale_value_x : value_x;
 }
 
 // The row values that are formatted rather than stored as text.
@@ -87,9 +93,10 @@ void vortelan_gb_runtime_menu_draw(SDL_Renderer *renderer, const MenuState *stat
     for (uint32_t row = 0; row < menu_row_count; ++row) {
         const int y = row_y(row);
         screen_style::draw_row_label(renderer, y, y - 8, 28, row_labels[row], state->row == row);
-        vortelan_gb_runtime_sdl_draw_text_fit(renderer, value_x, y, row_value(state, row, values),
+        const int x = row_value_x(row);
+        vortelan_gb_runtime_sdl_draw_text_fit(renderer, x, y, row_value(state, row, values),
                                               screen_style::row_text_scale, screen_style::value,
-                                              value_max_width);
+                                              value_right - x);
     }
     if (state->key_config_target != 0) {
         draw_key_config_capture_overlay(renderer, state);

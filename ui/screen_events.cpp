@@ -29,6 +29,39 @@ bool is_pad_input_event(const SDL_Event *event) {
     }
 }
 
+namespace {
+
+bool window_change_needs_redraw(Uint8 change) {
+    switch (change) {
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_RESIZED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+    case SDL_WINDOWEVENT_DISPLAY_CHANGED:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool event_needs_redraw(const SDL_Event *event) {
+    switch (event->type) {
+    case SDL_WINDOWEVENT:
+        return window_change_needs_redraw(event->window.event);
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET:
+        return true;
+    default:
+        return is_device_change_event(event);
+    }
+}
+
 bool event_presses_binding(BindingCode code, const SDL_Event *event) {
     bool pressed = false;
     return vortelan_gb_runtime_key_config_binding_matches_event(code, event, &pressed) && pressed;

@@ -13,5 +13,10 @@ bool is_device_change_event(const SDL_Event *event);
 // bindings react to.
 bool is_pad_input_event(const SDL_Event *event);
 
+// Events after which the window must be drawn again although the state did not change: the
+// window was shown, uncovered, resized, restored, focused or moved to another display, the
+// renderer lost its contents, or a device came or went.
+bool event_needs_redraw(const SDL_Event *event);
+
 // True when the event presses the binding (not when it releases it or concerns another input).
 bool event_presses_binding(BindingCode code, const SDL_Event *event);

@@ -1,7 +1,9 @@
 #include "tests/app/menu_loop_fixture.h"
 
 #include "runtime/text.h"
+#include "tests/support/key_event.h"
 #include "tests/support/temp_dir.h"
+#include "ui/key_config_screen.h"
 
 #include <gtest/gtest.h>
 
@@ -191,6 +193,98 @@ TEST_F(MenuFrame, StartRunsTheSubScreenOfItsMode) {
         EXPECT_STREQ(state.status, "READY");
         EXPECT_EQ(state.quit_confirm, 0) << "the Escape belonged to the screen";
         EXPECT_EQ(state.row, MENU_ROW_START);
+    }
+}
+
+SDL_Event window_event(Uint8 change) {
+    SDL_Event event{};
+    event.type = SDL_WINDOWEVENT;
+    event.window.event = change;
+    return event;
+}
+
+SDL_Event press(SDL_Keycode code, bool repeat = false) {
+    return gb_test::key_event(SDL_KEYDOWN, code, repeat);
+}
+
+// A screen left alone presents its first frame and nothing more; every change the player
+// could see is presented once, and so is a window whose picture was lost.
+TEST_F(MenuFrame, PresentsOnlyWhenThePictureWouldChange) {
+    SDL_Event device{};
+    device.type = SDL_JOYDEVICEADDED;
+    device.jdevice.which = 4242;
+    SDL_Event mouse{};
+    mouse.type = SDL_MOUSEMOTION;
+    struct RedrawCase {
+        const char *name;
+        bool key_config; // the key configuration screen's loop instead of the menu's
+        MenuRow row;
+        MenuMode mode;
+        std::vector<std::vector<SDL_Event>> batches;
+        int presents;
+    };
+    const RedrawCase cases[] = {
+        {"left alone", false, MENU_ROW_START, MENU_MODE_SELF, {}, 1},
+        {"events that change nothing",
+         false,
+         MENU_ROW_START,
+         MENU_MODE_SELF,
+         {{gb_test::key_event(SDL_KEYUP, SDLK_DOWN), press(SDLK_F5), mouse,
+           window_event(SDL_WINDOWEVENT_MOVED), window_event(SDL_WINDOWEVENT_ENTER)}},
+         1},
+        {"a move", false, MENU_ROW_START, MENU_MODE_SELF, {{press(SDLK_DOWN)}}, 2},
+        {"the same status twice",
+         false,
+         MENU_ROW_MODE,
+         MENU_MODE_SELF,
+         {{press(SDLK_F2)}, {press(SDLK_F2)}},
+         2},
+        {"exposed, then restored",
+         false,
+         MENU_ROW_START,
+         MENU_MODE_SELF,
+         {{window_event(SDL_WINDOWEVENT_EXPOSED)}, {window_event(SDL_WINDOWEVENT_RESTORED)}},
+         3},
+        {"a device", false, MENU_ROW_START, MENU_MODE_SELF, {{device}}, 2},
+        {"held on RTC OFFSET",
+         false,
+         MENU_ROW_RTC_OFFSET,
+         MENU_MODE_SELF,
+         {{press(SDLK_RIGHT, true)}, {press(SDLK_RIGHT, true)}, {press(SDLK_RIGHT, true)}},
+         4},
+        {"held on SPEED", false, MENU_ROW_SPEED, MENU_MODE_SELF, {{press(SDLK_RIGHT, true)}}, 1},
+        {"a scale change", false, MENU_ROW_DISPLAY_SCALE, MENU_MODE_SELF, {{press(SDLK_RIGHT)}}, 2},
+        // The menu, the screen's first frame, the menu again once the screen is left.
+        {"a sub-screen",
+         false,
+         MENU_ROW_START,
+         MENU_MODE_KEY_CONFIG,
+         {{press(SDLK_RETURN)}, {press(SDLK_ESCAPE)}},
+         3},
+        {"key config left alone", true, MENU_ROW_START, MENU_MODE_SELF, {}, 1},
+        {"key config: a move, an unbound key, an exposed window",
+         true,
+         MENU_ROW_START,
+         MENU_MODE_SELF,
+         {{press(SDLK_DOWN)}, {press(SDLK_F5)}, {window_event(SDL_WINDOWEVENT_EXPOSED)}},
+         3},
+    };
+    for (const RedrawCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        reset_state();
+        state.row = c.row;
+        state.mode = c.mode;
+        const int presents = count_presents(c.batches, [&] {
+            if (c.key_config) {
+                vortelan_gb_runtime_key_config_menu_run(renderer, window, &state);
+            } else {
+                run_until_exit();
+            }
+        });
+        EXPECT_EQ(presents, c.presents);
+        if (c.row == MENU_ROW_RTC_OFFSET) {
+            EXPECT_EQ(state.rtc_offset_minutes, 3);
+        }
     }
 }
 

@@ -10,9 +10,13 @@
 #include "tests/support/captured_stream.h"
 #include "tests/support/key_event.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <iterator>
 #include <sstream>
+#include <thread>
 
 namespace gb_test {
 
@@ -108,6 +112,69 @@ void MenuLoop::bind_controller() {
     }
     state.escape_key =
         vortelan_gb_runtime_key_config_code_from_controller_button(SDL_CONTROLLER_BUTTON_Y);
+}
+
+namespace {
+
+int files_in(const std::filesystem::path &folder) {
+    const std::filesystem::directory_iterator entries(folder);
+    return static_cast<int>(std::distance(begin(entries), end(entries)));
+}
+
+// Waits until the folder holds more than count files, at most for the time given.
+void wait_for_more_files(const std::filesystem::path &folder, int count,
+                         std::chrono::milliseconds most) {
+    const auto until = std::chrono::steady_clock::now() + most;
+    while (files_in(folder) <= count && std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+}
+
+struct PushedBatches {
+    std::filesystem::path frames;
+    const std::vector<std::vector<SDL_Event>> *batches;
+};
+
+// An SDL thread rather than a plain one: SDL frees what it keeps per thread when its own
+// threads end.
+int push_batches(void *data) {
+    using std::chrono::milliseconds;
+    const PushedBatches *pushed = static_cast<const PushedBatches *>(data);
+    wait_for_more_files(pushed->frames, 0, milliseconds(5000));
+    for (const std::vector<SDL_Event> &batch : *pushed->batches) {
+        const int before = files_in(pushed->frames);
+        for (SDL_Event event : batch) {
+            SDL_PushEvent(&event);
+        }
+        wait_for_more_files(pushed->frames, before, milliseconds(300));
+        // Further passes, which must present nothing.
+        std::this_thread::sleep_for(milliseconds(100));
+    }
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    return 0;
+}
+
+} // namespace
+
+int MenuLoop::count_presents(const std::vector<std::vector<SDL_Event>> &batches,
+                             const std::function<void()> &run) {
+    const TempDir frames;
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(frames.path());
+    setenv("SDL_VIDEO_DUMMY_SAVE_FRAMES", "1", 1);
+    PushedBatches pushed = {frames.path(), &batches};
+    SDL_Thread *pusher = SDL_CreateThread(push_batches, "push batches", &pushed);
+    if (pusher != nullptr) {
+        run();
+        SDL_WaitThread(pusher, nullptr);
+    } else {
+        ADD_FAILURE() << SDL_GetError();
+    }
+    unsetenv("SDL_VIDEO_DUMMY_SAVE_FRAMES");
+    std::filesystem::current_path(previous);
+    return files_in(frames.path());
 }
 
 std::string MenuLoop::run(uint32_t smoke_draw_ms) {

@@ -7,6 +7,7 @@
 
 #include <SDL.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,13 @@ class MenuLoop : public testing::Test {
     std::string run_one_frame();
     // Frames until the loop ends by itself; returns standard error.
     std::string run_until_exit();
+
+    // Runs a screen's loop (run) while another thread pushes each batch of events once the
+    // frame before it was presented, or 300 ms later when none was, and finally a quit
+    // request. Returns the number of frames presented, as the dummy video driver counts them:
+    // it saves each presented frame as a picture in the working folder.
+    int count_presents(const std::vector<std::vector<SDL_Event>> &batches,
+                       const std::function<void()> &run);
 
     // Slot 1 navigation on a controller's buttons, escape on its Y button.
     void bind_controller();

@@ -36,7 +36,7 @@ inline std::string state_summary(const MenuState &state) {
     }
     for (const SlotKeys *keys : {&state.slot1_keys, &state.slot2_keys, &state.key_config_pending}) {
         for (BindingCode code : *keys) {
-            text += " " + std::to_string(code);
+            text.append(" ").append(std::to_string(code));
         }
     }
     for (long long value : {static_cast<long long>(state.fast_key),
@@ -59,7 +59,7 @@ inline std::string state_summary(const MenuState &state) {
                             static_cast<long long>(state.key_config_step),
                             static_cast<long long>(state.key_config_wait_release),
                             static_cast<long long>(state.key_config_held_code)}) {
-        text += " " + std::to_string(value);
+        text.append(" ").append(std::to_string(value));
     }
     return text;
 }

@@ -50,7 +50,7 @@ TEST_F(SettingsSave, LongDeviceListsSurviveAReload) {
     std::string list;
     for (const char *button : {"DPAD_RIGHT", "DPAD_LEFT", "DPAD_UP", "DPAD_DOWN", "LSHOULDER",
                                "RSHOULDER", "BACK", "START"}) {
-        list += (list.empty() ? "" : ",") + ("PAD@" + identity + ":") + button;
+        list.append(list.empty() ? "" : ",").append("PAD@" + identity + ":").append(button);
     }
     gb_test::write_file(path, "slot1_keys=" + list + "\n");
     vortelan_gb_runtime_menu_load_config_file(&state);

@@ -40,7 +40,7 @@ std::string labels_of(std::initializer_list<size_t> lengths) {
 std::string dotted(std::initializer_list<size_t> lengths) {
     std::string name;
     for (size_t length : lengths) {
-        name += (name.empty() ? "" : ".") + std::string(length, 'x');
+        name.append(name.empty() ? "" : ".").append(length, 'x');
     }
     return name;
 }

@@ -72,10 +72,12 @@ TEST_P(RowValue, ShowsTheValueText) {
     c.change(frame.state);
     frame.draw();
     const int y = row_y(c.row);
-    // The DISPLAY SCALE label reaches x 198, into the value column.
-    const int left = c.row == MENU_ROW_DISPLAY_SCALE ? 199 : 184;
+    // The DISPLAY SCALE label ends at x 199; its value keeps a character's room from it.
+    const bool scale = c.row == MENU_ROW_DISPLAY_SCALE;
+    const int left = scale ? 200 : 184;
     gb_test::expect_region_shows(frame.canvas, {left, y, 464 - left, 14},
-                                 {184, y, c.shown, 2, colors::value}, colors::background);
+                                 {scale ? 212 : 184, y, c.shown, 2, colors::value},
+                                 colors::background);
 }
 
 const std::string thirty_characters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ.GBC";

@@ -49,7 +49,7 @@ VirtualDisplay::VirtualDisplay() {
     std::string xvfb = find_in_path("Xvfb");
     std::string xdotool_folder = find_in_path("xdotool");
     if (xvfb.empty() || xdotool_folder.empty()) {
-        failure = "Xvfb and xdotool are needed (bash scripts/setup.sh installs them)";
+        failure = "Xvfb and xdotool are needed (bash scripts/setup.sh test installs them)";
         return;
     }
     xdotool_path = xdotool_folder + "/xdotool";

@@ -44,8 +44,9 @@ std::string describe_adapters() {
                 (adapter.loopback ? " loopback" : "") + (adapter.tunnel ? " tunnel" : "");
         for (uint32_t at = 0; at < adapter.address_count; ++at) {
             const uint8_t *address = adapter.addresses[at];
-            text += " " + std::to_string(address[0]) + "." + std::to_string(address[1]) + "." +
-                    std::to_string(address[2]) + "." + std::to_string(address[3]);
+            for (int part = 0; part < 4; ++part) {
+                text.append(part == 0 ? " " : ".").append(std::to_string(address[part]));
+            }
         }
         text += "\n";
     }
