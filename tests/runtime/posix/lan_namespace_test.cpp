@@ -32,24 +32,32 @@ CommandResult run_tool(const std::string &name, const std::vector<std::string> &
     return gb_test::run_command(command);
 }
 
+// One line per adapter: its name, state and addresses in the order walked.
+struct Description {
+    std::string text;
+    std::string adapter;
+};
+
+bool describe_address(void *context, const NetworkAdapter *adapter, const uint8_t address[4]) {
+    auto *described = static_cast<Description *>(context);
+    if (described->adapter != adapter->name) {
+        described->adapter = adapter->name;
+        described->text += (described->text.empty() ? "" : "\n") + described->adapter +
+                           (adapter->up ? " up" : " down") +
+                           (adapter->loopback ? " loopback" : "") +
+                           (adapter->tunnel ? " tunnel" : "");
+    }
+    described->text += " " + std::to_string(address[0]) + "." + std::to_string(address[1]) + "." +
+                       std::to_string(address[2]) + "." + std::to_string(address[3]);
+    return true;
+}
+
 std::string describe_adapters() {
-    NetworkAdapterList list;
-    if (!vortelan_gb_runtime_list_network_adapters(&list)) {
+    Description described;
+    if (!vortelan_gb_runtime_walk_network_adapters(describe_address, &described)) {
         return "query failed";
     }
-    std::string text;
-    for (uint32_t index = 0; index < list.count; ++index) {
-        const NetworkAdapter &adapter = list.adapters[index];
-        text += std::string(adapter.name) + (adapter.up ? " up" : " down") +
-                (adapter.loopback ? " loopback" : "") + (adapter.tunnel ? " tunnel" : "");
-        for (uint32_t at = 0; at < adapter.address_count; ++at) {
-            const uint8_t *address = adapter.addresses[at];
-            text += " " + std::to_string(address[0]) + "." + std::to_string(address[1]) + "." +
-                    std::to_string(address[2]) + "." + std::to_string(address[3]);
-        }
-        text += "\n";
-    }
-    return text;
+    return described.text + "\n";
 }
 
 TEST(AdapterQueryInNamespace, ReportsOperationalStateAndLoopback) {
