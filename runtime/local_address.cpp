@@ -9,7 +9,6 @@
 namespace {
 
 constexpr size_t scratch_capacity = 22;
-constexpr size_t fallback_capacity = 32;
 
 // Unspecified, loopback, all of 169/8 (link-local lies there) and multicast and above.
 bool is_unusable(const uint8_t address[4]) {
@@ -21,61 +20,56 @@ bool is_private(const uint8_t address[4]) {
            (address[0] == 192 && address[1] == 168);
 }
 
-uint32_t clamped(uint32_t count, uint32_t capacity) {
-    return count < capacity ? count : capacity;
-}
-
 } // namespace
 
-bool vortelan_gb_runtime_select_local_ipv4(const NetworkAdapterList *adapters, char *output,
-                                           size_t capacity) {
-    if (output == nullptr || capacity == 0) {
+void vortelan_gb_runtime_local_ipv4_start(LocalIpv4Choice *choice, char *output, size_t capacity) {
+    choice->output = output;
+    choice->capacity = output == nullptr ? 0 : capacity;
+    choice->chosen = false;
+    choice->fallback[0] = '\0';
+    if (choice->capacity > 0) {
+        output[0] = '\0';
+    }
+}
+
+bool vortelan_gb_runtime_local_ipv4_offer(void *context, const NetworkAdapter *adapter,
+                                          const uint8_t address[4]) {
+    auto *choice = static_cast<LocalIpv4Choice *>(context);
+    char text[scratch_capacity];
+    if (!adapter->up || adapter->loopback || adapter->tunnel || is_unusable(address) ||
+        !vortelan_gb_runtime_format_ipv4(address, text, sizeof text) ||
+        std::strlen(text) >= choice->capacity) {
+        return true;
+    }
+    if (is_private(address)) {
+        choice->chosen = vortelan_gb_runtime_copy_text(choice->output, choice->capacity, text);
         return false;
     }
-    output[0] = '\0';
-    if (adapters == nullptr) {
-        return false;
+    if (choice->fallback[0] == '\0') {
+        vortelan_gb_runtime_copy_text(choice->fallback, sizeof choice->fallback, text);
     }
-    char fallback[fallback_capacity] = "";
-    uint32_t adapter_count = clamped(adapters->count, VORTELAN_GB_RUNTIME_MAX_ADAPTERS);
-    for (uint32_t index = 0; index < adapter_count; ++index) {
-        const NetworkAdapter &adapter = adapters->adapters[index];
-        if (!adapter.up || adapter.loopback || adapter.tunnel) {
-            continue;
-        }
-        uint32_t address_count =
-            clamped(adapter.address_count, VORTELAN_GB_RUNTIME_MAX_ADAPTER_ADDRESSES);
-        for (uint32_t at = 0; at < address_count; ++at) {
-            const uint8_t *address = adapter.addresses[at];
-            char text[scratch_capacity];
-            if (is_unusable(address) ||
-                !vortelan_gb_runtime_format_ipv4(address, text, sizeof text) ||
-                std::strlen(text) >= capacity) {
-                continue;
-            }
-            if (is_private(address)) {
-                vortelan_gb_runtime_copy_text(output, capacity, text);
-                return true;
-            }
-            if (fallback[0] == '\0') {
-                vortelan_gb_runtime_copy_text(fallback, sizeof fallback, text);
-            }
-        }
+    return true;
+}
+
+bool vortelan_gb_runtime_local_ipv4_finish(LocalIpv4Choice *choice) {
+    if (!choice->chosen && choice->fallback[0] != '\0') {
+        choice->chosen =
+            vortelan_gb_runtime_copy_text(choice->output, choice->capacity, choice->fallback);
     }
-    return fallback[0] != '\0' && vortelan_gb_runtime_copy_text(output, capacity, fallback);
+    return choice->chosen;
 }
 
 bool vortelan_gb_runtime_detect_local_ipv4(char *output, size_t capacity) {
     if (output == nullptr || capacity == 0) {
         return false;
     }
-    output[0] = '\0';
+    LocalIpv4Choice choice;
+    vortelan_gb_runtime_local_ipv4_start(&choice, output, capacity);
     if (vortelan_gb_runtime_net_init() != 0) {
         return false;
     }
-    NetworkAdapterList adapters;
-    bool found = vortelan_gb_runtime_list_network_adapters(&adapters) &&
-                 vortelan_gb_runtime_select_local_ipv4(&adapters, output, capacity);
+    bool walked =
+        vortelan_gb_runtime_walk_network_adapters(vortelan_gb_runtime_local_ipv4_offer, &choice);
     vortelan_gb_runtime_net_shutdown();
-    return found;
+    return walked && vortelan_gb_runtime_local_ipv4_finish(&choice);
 }

@@ -52,6 +52,7 @@ void ask(SocketHandle handle, const char *service_type, const uint8_t *local_add
                                                  service_type)) {
         return;
     }
+    vortelan_gb_runtime_udp_set_multicast_ttl(handle, multicast_ttl);
     if (local_address != nullptr) {
         vortelan_gb_runtime_udp_set_multicast_interface(handle, local_address);
     }
@@ -104,6 +105,11 @@ int vortelan_gb_runtime_mdns_advertise_named_once(const char *service_type,
     if (handle == VORTELAN_GB_RUNTIME_INVALID_SOCKET) {
         return -1;
     }
+    // Responders discard responses that do not come from the mDNS port. When another
+    // program holds that port for itself, the announcement leaves from the port the platform
+    // assigns, as our own discovery accepts.
+    vortelan_gb_runtime_udp_share_port(handle);
+    vortelan_gb_runtime_udp_bind(handle, any_address, mdns_port);
     // Leave through the interface whose address the announcement carries.
     vortelan_gb_runtime_udp_set_multicast_ttl(handle, multicast_ttl);
     vortelan_gb_runtime_udp_set_multicast_interface(handle, address);

@@ -1,8 +1,9 @@
 #ifndef GB_RUNTIME_NETWORK_ADAPTERS_H
 #define GB_RUNTIME_NETWORK_ADAPTERS_H
 
-/* The platform's list of network adapters that carry IPv4 unicast addresses, in the
-   platform's order, with what LAN address selection needs to know about each. */
+/* The platform's network adapters that carry IPv4 unicast addresses, walked address by
+   address in the platform's order, with what LAN address selection needs to know about the
+   adapter of each. Nothing is copied into a table, so no adapter or address is left out. */
 
 #include <stdbool.h>
 #include <stdint.h>
@@ -11,27 +12,21 @@
 extern "C" {
 #endif
 
-#define VORTELAN_GB_RUNTIME_MAX_ADAPTERS 64
-#define VORTELAN_GB_RUNTIME_MAX_ADAPTER_ADDRESSES 8
-#define VORTELAN_GB_RUNTIME_ADAPTER_NAME_CAPACITY 40
-
 typedef struct NetworkAdapter {
-    char name[VORTELAN_GB_RUNTIME_ADAPTER_NAME_CAPACITY];
-    bool up; /* operational state up: enabled and connected */
+    const char *name; /* valid during the visit only */
+    bool up;          /* operational state up: enabled and connected */
     bool loopback;
     bool tunnel;
-    uint32_t address_count;
-    uint8_t addresses[VORTELAN_GB_RUNTIME_MAX_ADAPTER_ADDRESSES][4]; /* network order */
 } NetworkAdapter;
 
-typedef struct NetworkAdapterList {
-    uint32_t count;
-    NetworkAdapter adapters[VORTELAN_GB_RUNTIME_MAX_ADAPTERS];
-} NetworkAdapterList;
+/* Called once for each IPv4 address (4 bytes, network order) with its adapter; returning
+   false ends the walk. */
+typedef bool (*NetworkAddressVisitor)(void *context, const NetworkAdapter *adapter,
+                                      const uint8_t address[4]);
 
-/* Fills the list; adapters and addresses beyond the capacities are left out. False when the
-   platform cannot give the list. */
-bool vortelan_gb_runtime_list_network_adapters(NetworkAdapterList *list);
+/* Visits every IPv4 address of every adapter. False when the platform cannot give the
+   adapters; true otherwise, also when the visitor ended the walk. */
+bool vortelan_gb_runtime_walk_network_adapters(NetworkAddressVisitor visit, void *context);
 
 #ifdef __cplusplus
 }

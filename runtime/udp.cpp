@@ -33,6 +33,10 @@ SocketHandle vortelan_gb_runtime_udp_open(void) {
     return socket_handle(socket);
 }
 
+void vortelan_gb_runtime_udp_share_port(SocketHandle handle) {
+    set_option(native_socket(handle), SOL_SOCKET, port_sharing_option, option_on);
+}
+
 int vortelan_gb_runtime_udp_bind(SocketHandle handle, const uint8_t address[4], uint16_t port) {
     sockaddr_in local = to_sockaddr(address, port);
     return bind(native_socket(handle), reinterpret_cast<const sockaddr *>(&local), sizeof local) ==

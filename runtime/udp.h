@@ -16,6 +16,9 @@ extern "C" {
 /* An IPv4 UDP socket with SO_REUSEADDR, so that a port can be shared with other software on
    the machine; the invalid value on failure. */
 SocketHandle vortelan_gb_runtime_udp_open(void);
+/* Also lets the socket share its port with other software that bound it with port reuse
+   (as mDNS responders do), where the platform needs more than SO_REUSEADDR for that. */
+void vortelan_gb_runtime_udp_share_port(SocketHandle handle);
 /* 0 or -1. */
 int vortelan_gb_runtime_udp_bind(SocketHandle handle, const uint8_t address[4], uint16_t port);
 

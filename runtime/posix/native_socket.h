@@ -19,6 +19,8 @@ using NativeSocket = int;
 using TransferSize = size_t;
 using SocketLength = socklen_t;
 constexpr NativeSocket invalid_native_socket = -1;
+// A UDP port bound with SO_REUSEPORT is shared only with sockets that set it too.
+constexpr int port_sharing_option = SO_REUSEPORT;
 
 // MSG_NOSIGNAL: a peer that has gone away makes a send fail with EPIPE instead of ending the
 // whole process with SIGPIPE.

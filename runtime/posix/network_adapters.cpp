@@ -32,70 +32,49 @@ bool is_tunnel_type(unsigned short hardware_type) {
     }
 }
 
-NetworkAdapter *find_adapter(NetworkAdapterList *list, const char *name) {
-    for (uint32_t at = 0; at < list->count; ++at) {
-        if (std::strcmp(list->adapters[at].name, name) == 0) {
-            return &list->adapters[at];
-        }
-    }
-    return nullptr;
-}
-
-NetworkAdapter *find_or_add_adapter(NetworkAdapterList *list, const ifaddrs *entry) {
-    NetworkAdapter *adapter = find_adapter(list, entry->ifa_name);
-    if (adapter != nullptr || list->count == VORTELAN_GB_RUNTIME_MAX_ADAPTERS) {
-        return adapter;
-    }
-    adapter = &list->adapters[list->count++];
-    vortelan_gb_runtime_copy_text(adapter->name, sizeof adapter->name, entry->ifa_name);
-    // Operational state up: administratively up and with a carrier.
-    adapter->up = (entry->ifa_flags & IFF_UP) != 0 && (entry->ifa_flags & IFF_RUNNING) != 0;
-    adapter->loopback = (entry->ifa_flags & IFF_LOOPBACK) != 0;
-    return adapter;
-}
-
-void add_address(NetworkAdapter *adapter, const sockaddr *address) {
-    if (adapter->address_count == VORTELAN_GB_RUNTIME_MAX_ADAPTER_ADDRESSES) {
-        return;
-    }
-    const auto *ipv4 = reinterpret_cast<const sockaddr_in *>(address);
-    std::memcpy(adapter->addresses[adapter->address_count++], &ipv4->sin_addr, 4);
-}
-
 // The device's hardware type, as SIOCGIFHWADDR reports it also for devices without a
 // hardware address (for which getifaddrs gives no link-layer entry).
-bool mark_tunnels(NetworkAdapterList *list) {
-    int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) {
-        return false;
-    }
-    for (uint32_t at = 0; at < list->count; ++at) {
-        NetworkAdapter &adapter = list->adapters[at];
-        ifreq request{};
-        vortelan_gb_runtime_copy_text(request.ifr_name, sizeof request.ifr_name, adapter.name);
-        adapter.tunnel =
-            ioctl(fd, SIOCGIFHWADDR, &request) == 0 && is_tunnel_type(request.ifr_hwaddr.sa_family);
-    }
-    close(fd);
-    return true;
+bool is_tunnel(int query_fd, const char *name) {
+    ifreq request{};
+    vortelan_gb_runtime_copy_text(request.ifr_name, sizeof request.ifr_name, name);
+    return ioctl(query_fd, SIOCGIFHWADDR, &request) == 0 &&
+           is_tunnel_type(request.ifr_hwaddr.sa_family);
+}
+
+NetworkAdapter describe(int query_fd, const ifaddrs *entry) {
+    NetworkAdapter adapter{};
+    adapter.name = entry->ifa_name;
+    // Operational state up: administratively up and with a carrier.
+    adapter.up = (entry->ifa_flags & IFF_UP) != 0 && (entry->ifa_flags & IFF_RUNNING) != 0;
+    adapter.loopback = (entry->ifa_flags & IFF_LOOPBACK) != 0;
+    adapter.tunnel = is_tunnel(query_fd, entry->ifa_name);
+    return adapter;
 }
 
 } // namespace
 
-bool vortelan_gb_runtime_list_network_adapters(NetworkAdapterList *list) {
-    ifaddrs *entries = nullptr;
-    if (list == nullptr || getifaddrs(&entries) != 0) {
+bool vortelan_gb_runtime_walk_network_adapters(NetworkAddressVisitor visit, void *context) {
+    int query_fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (query_fd < 0) {
         return false;
     }
-    std::memset(list, 0, sizeof *list);
+    ifaddrs *entries = nullptr;
+    if (getifaddrs(&entries) != 0) {
+        close(query_fd);
+        return false;
+    }
     for (const ifaddrs *entry = entries; entry != nullptr; entry = entry->ifa_next) {
-        if (entry->ifa_addr != nullptr && entry->ifa_addr->sa_family == AF_INET) {
-            NetworkAdapter *adapter = find_or_add_adapter(list, entry);
-            if (adapter != nullptr) {
-                add_address(adapter, entry->ifa_addr);
-            }
+        if (entry->ifa_addr == nullptr || entry->ifa_addr->sa_family != AF_INET) {
+            continue;
+        }
+        NetworkAdapter adapter = describe(query_fd, entry);
+        uint8_t address[4];
+        std::memcpy(address, &reinterpret_cast<const sockaddr_in *>(entry->ifa_addr)->sin_addr, 4);
+        if (!visit(context, &adapter, address)) {
+            break;
         }
     }
     freeifaddrs(entries);
-    return mark_tunnels(list);
+    close(query_fd);
+    return true;
 }

@@ -25,6 +25,9 @@ constexpr int listener_address_option = SO_EXCLUSIVEADDRUSE;
 static_assert(sizeof(SOCKET) == sizeof(SocketHandle), "a SOCKET fits a SocketHandle");
 static_assert(INVALID_SOCKET == VORTELAN_GB_RUNTIME_INVALID_SOCKET, "same invalid value");
 
+// Winsock shares a UDP port through SO_REUSEADDR alone.
+constexpr int port_sharing_option = SO_REUSEADDR;
+
 inline NativeSocket native_socket(SocketHandle handle) {
     return static_cast<NativeSocket>(handle);
 }

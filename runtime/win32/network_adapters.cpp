@@ -1,7 +1,5 @@
 #include "runtime/network_adapters.h"
 
-#include "runtime/text.h"
-
 #include <cstdlib>
 #include <cstring>
 
@@ -39,37 +37,44 @@ IP_ADAPTER_ADDRESSES *query_adapters() {
     return nullptr;
 }
 
-void add_adapter(NetworkAdapterList *list, const IP_ADAPTER_ADDRESSES *entry) {
-    NetworkAdapter &adapter = list->adapters[list->count++];
-    vortelan_gb_runtime_copy_text(adapter.name, sizeof adapter.name, entry->AdapterName);
+NetworkAdapter describe(const IP_ADAPTER_ADDRESSES *entry) {
+    NetworkAdapter adapter{};
+    adapter.name = entry->AdapterName;
     adapter.up = entry->OperStatus == IfOperStatusUp;
     adapter.loopback = entry->IfType == IF_TYPE_SOFTWARE_LOOPBACK;
     adapter.tunnel = entry->IfType == IF_TYPE_TUNNEL;
-    for (const IP_ADAPTER_UNICAST_ADDRESS *unicast = entry->FirstUnicastAddress;
-         unicast != nullptr && adapter.address_count < VORTELAN_GB_RUNTIME_MAX_ADAPTER_ADDRESSES;
+    return adapter;
+}
+
+// False when the visitor ended the walk.
+bool visit_addresses(const IP_ADAPTER_ADDRESSES *entry, NetworkAddressVisitor visit,
+                     void *context) {
+    NetworkAdapter adapter = describe(entry);
+    for (const IP_ADAPTER_UNICAST_ADDRESS *unicast = entry->FirstUnicastAddress; unicast != nullptr;
          unicast = unicast->Next) {
         const sockaddr *address = unicast->Address.lpSockaddr;
-        if (address != nullptr && address->sa_family == AF_INET) {
-            const auto *ipv4 = reinterpret_cast<const sockaddr_in *>(address);
-            std::memcpy(adapter.addresses[adapter.address_count++], &ipv4->sin_addr, 4);
+        if (address == nullptr || address->sa_family != AF_INET) {
+            continue;
+        }
+        uint8_t bytes[4];
+        std::memcpy(bytes, &reinterpret_cast<const sockaddr_in *>(address)->sin_addr, 4);
+        if (!visit(context, &adapter, bytes)) {
+            return false;
         }
     }
+    return true;
 }
 
 } // namespace
 
-bool vortelan_gb_runtime_list_network_adapters(NetworkAdapterList *list) {
-    if (list == nullptr) {
-        return false;
-    }
+bool vortelan_gb_runtime_walk_network_adapters(NetworkAddressVisitor visit, void *context) {
     IP_ADAPTER_ADDRESSES *adapters = query_adapters();
     if (adapters == nullptr) {
         return false;
     }
-    std::memset(list, 0, sizeof *list);
-    for (const IP_ADAPTER_ADDRESSES *entry = adapters;
-         entry != nullptr && list->count < VORTELAN_GB_RUNTIME_MAX_ADAPTERS; entry = entry->Next) {
-        add_adapter(list, entry);
+    const IP_ADAPTER_ADDRESSES *entry = adapters;
+    while (entry != nullptr && visit_addresses(entry, visit, context)) {
+        entry = entry->Next;
     }
     std::free(adapters);
     return true;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -14,20 +15,33 @@ using Address = std::array<uint8_t, 4>;
 
 enum Kind { up, down, loopback, tunnel };
 
-NetworkAdapter adapter(Kind kind, std::vector<Address> addresses) {
-    NetworkAdapter made{};
-    made.up = kind != down;
-    made.loopback = kind == loopback;
-    made.tunnel = kind == tunnel;
-    for (const Address &address : addresses) {
-        std::memcpy(made.addresses[made.address_count++], address.data(), 4);
+struct TestAdapter {
+    NetworkAdapter described;
+    std::vector<Address> addresses;
+};
+
+TestAdapter adapter(Kind kind, std::vector<Address> addresses) {
+    NetworkAdapter described{"test", kind != down, kind == loopback, kind == tunnel};
+    return {described, std::move(addresses)};
+}
+
+// Offers the addresses in adapter order, as a platform walk would, until the choice is made.
+bool select(const std::vector<TestAdapter> &adapters, char *output, size_t capacity) {
+    LocalIpv4Choice choice;
+    vortelan_gb_runtime_local_ipv4_start(&choice, output, capacity);
+    for (const TestAdapter &each : adapters) {
+        for (const Address &address : each.addresses) {
+            if (!vortelan_gb_runtime_local_ipv4_offer(&choice, &each.described, address.data())) {
+                return vortelan_gb_runtime_local_ipv4_finish(&choice);
+            }
+        }
     }
-    return made;
+    return vortelan_gb_runtime_local_ipv4_finish(&choice);
 }
 
 struct SelectionCase {
     const char *label;
-    std::vector<NetworkAdapter> adapters;
+    std::vector<TestAdapter> adapters;
     const char *expected; // empty: nothing selected
     size_t capacity = 32;
 };
@@ -35,13 +49,9 @@ struct SelectionCase {
 class LocalAddressSelection : public testing::TestWithParam<SelectionCase> {};
 
 TEST_P(LocalAddressSelection, PrefersPrivateThenFirstUsableAddress) {
-    NetworkAdapterList list{};
-    for (const NetworkAdapter &each : GetParam().adapters) {
-        list.adapters[list.count++] = each;
-    }
     char output[32];
     std::memset(output, 'x', sizeof output);
-    bool found = vortelan_gb_runtime_select_local_ipv4(&list, output, GetParam().capacity);
+    bool found = select(GetParam().adapters, output, GetParam().capacity);
     EXPECT_EQ(found, GetParam().expected[0] != '\0');
     EXPECT_STREQ(output, GetParam().expected);
 }
@@ -88,31 +98,41 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<SelectionCase> &tested) { return tested.param.label; });
 
 TEST(LocalAddressSelection, ZeroCapacityWritesNothing) {
-    NetworkAdapterList list{};
-    list.adapters[list.count++] = adapter(up, {ethernet});
     char output[4] = "xyz";
-    EXPECT_FALSE(vortelan_gb_runtime_select_local_ipv4(&list, output, 0));
+    EXPECT_FALSE(select({adapter(up, {ethernet})}, output, 0));
     EXPECT_FALSE(vortelan_gb_runtime_detect_local_ipv4(output, 0));
     EXPECT_STREQ(output, "xyz");
 }
 
-TEST(LocalAddressQuery, ListsTheLoopbackOfThisMachine) {
-    NetworkAdapterList list;
-    ASSERT_TRUE(vortelan_gb_runtime_list_network_adapters(&list));
+struct WalkedAddress {
+    NetworkAdapter adapter;
+    Address address;
+};
+
+bool remember(void *context, const NetworkAdapter *adapter, const uint8_t address[4]) {
+    static_cast<std::vector<WalkedAddress> *>(context)->push_back(
+        {*adapter, {address[0], address[1], address[2], address[3]}});
+    return true;
+}
+
+TEST(LocalAddressQuery, WalksTheLoopbackOfThisMachine) {
+    std::vector<WalkedAddress> walked;
+    ASSERT_TRUE(vortelan_gb_runtime_walk_network_adapters(remember, &walked));
     bool loopback_seen = false;
-    for (uint32_t index = 0; index < list.count; ++index) {
-        const NetworkAdapter &each = list.adapters[index];
-        if (each.loopback && each.address_count > 0 && each.addresses[0][0] == 127) {
+    std::vector<TestAdapter> adapters;
+    for (const WalkedAddress &each : walked) {
+        if (each.adapter.loopback && each.address[0] == 127) {
             loopback_seen = true;
-            EXPECT_FALSE(each.tunnel);
+            EXPECT_FALSE(each.adapter.tunnel);
         }
+        adapters.push_back({each.adapter, {each.address}});
     }
     EXPECT_TRUE(loopback_seen);
 
-    // Detection is the selection over that list, and leaves no reference behind.
+    // Detection is the selection over that walk, and leaves no reference behind.
     char selected[22];
     char detected[22];
-    bool selected_found = vortelan_gb_runtime_select_local_ipv4(&list, selected, sizeof selected);
+    bool selected_found = select(adapters, selected, sizeof selected);
     EXPECT_EQ(vortelan_gb_runtime_detect_local_ipv4(detected, sizeof detected), selected_found);
     EXPECT_STREQ(detected, selected);
     EXPECT_EQ(vortelan_gb_runtime_net_reference_count(), 0);

@@ -5,13 +5,17 @@
 #include "runtime/socket.h"
 #include "runtime/udp.h"
 #include "tests/runtime/dns_test_messages.h"
+#include "tests/runtime/posix/lan_peers.h"
 #include "tests/runtime/posix/network_namespaces.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <netinet/in.h>
 #include <string>
+#include <sys/socket.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -26,31 +30,46 @@ constexpr char lan_tool[] = GB_RUNTIME_LAN_TOOL;
         GTEST_SKIP() << "skipped, network namespaces unavailable: " << (pair).unavailable();       \
     }
 
+#define SKIP_WITHOUT_PROGRAM(program)                                                              \
+    if (!gb_test::program_installed(program)) {                                                    \
+        GTEST_SKIP() << "skipped, " program " is not installed (scripts/setup.sh installs it)";    \
+    }
+
 CommandResult run_tool(const std::string &name, const std::vector<std::string> &arguments) {
     std::vector<std::string> command{"ip", "netns", "exec", name, lan_tool};
     command.insert(command.end(), arguments.begin(), arguments.end());
     return gb_test::run_command(command);
 }
 
+// One line per adapter: its name, state and addresses in the order walked.
+struct Description {
+    std::string text;
+    std::string adapter;
+};
+
+bool describe_address(void *context, const NetworkAdapter *adapter, const uint8_t address[4]) {
+    auto *described = static_cast<Description *>(context);
+    if (described->adapter != adapter->name) {
+        described->adapter = adapter->name;
+        // Appended piece by piece: GCC's -O3 reads chains of string additions as overlapping copies.
+        described->text.append(described->text.empty() ? "" : "\n")
+            .append(described->adapter)
+            .append(adapter->up ? " up" : " down")
+            .append(adapter->loopback ? " loopback" : "")
+            .append(adapter->tunnel ? " tunnel" : "");
+    }
+    for (int part = 0; part < 4; ++part) {
+        described->text.append(part == 0 ? " " : ".").append(std::to_string(address[part]));
+    }
+    return true;
+}
+
 std::string describe_adapters() {
-    NetworkAdapterList list;
-    if (!vortelan_gb_runtime_list_network_adapters(&list)) {
+    Description described;
+    if (!vortelan_gb_runtime_walk_network_adapters(describe_address, &described)) {
         return "query failed";
     }
-    std::string text;
-    for (uint32_t index = 0; index < list.count; ++index) {
-        const NetworkAdapter &adapter = list.adapters[index];
-        text += std::string(adapter.name) + (adapter.up ? " up" : " down") +
-                (adapter.loopback ? " loopback" : "") + (adapter.tunnel ? " tunnel" : "");
-        for (uint32_t at = 0; at < adapter.address_count; ++at) {
-            const uint8_t *address = adapter.addresses[at];
-            for (int part = 0; part < 4; ++part) {
-                text.append(part == 0 ? " " : ".").append(std::to_string(address[part]));
-            }
-        }
-        text += "\n";
-    }
-    return text;
+    return described.text + "\n";
 }
 
 TEST(AdapterQueryInNamespace, ReportsOperationalStateAndLoopback) {
@@ -150,5 +169,155 @@ INSTANTIATE_TEST_SUITE_P(
         DatagramCase{
             "apart", {response({srv_record}), response({a_record})}, 1, "no server found\n"}),
     [](const testing::TestParamInfo<DatagramCase> &tested) { return tested.param.label; });
+
+struct CrowdCase {
+    const char *label;
+    int public_adapters;  // each with one public address, ahead of the LAN adapter
+    int public_addresses; // on the LAN adapter, ahead of its private address
+};
+
+class CrowdedAdapters : public testing::TestWithParam<CrowdCase> {};
+
+// More adapters or addresses than any fixed table would keep, all ahead of the private one.
+TEST_P(CrowdedAdapters, PrivateAddressStillWins) {
+    NamespacePair pair;
+    SKIP_WITHOUT_NAMESPACES(pair);
+    const std::string &client = pair.client();
+    ASSERT_TRUE(NamespacePair::ip(client, {"addr", "flush", "dev", "veth1"}));
+    std::string commands;
+    auto add_device = [&commands](const std::string &name) {
+        commands += "link add " + name + " type veth peer name " + name + "p\nlink set " + name +
+                    "p up\nlink set " + name + " up\n";
+    };
+    for (int at = 1; at <= GetParam().public_adapters; ++at) {
+        add_device("pub" + std::to_string(at));
+        commands +=
+            "addr add 203.0.113." + std::to_string(at) + "/32 dev pub" + std::to_string(at) + "\n";
+    }
+    add_device("lan0");
+    for (int at = 1; at <= GetParam().public_addresses; ++at) {
+        commands += "addr add 198.51.100." + std::to_string(at) + "/32 dev lan0\n";
+    }
+    commands += "addr add 10.99.0.1/24 dev lan0\n";
+    gb_test::TempDir folder;
+    gb_test::write_file(folder.file("commands"), commands);
+    ASSERT_TRUE(NamespacePair::ip(client, {"-batch", folder.file("commands")}));
+    ASSERT_TRUE(NamespacePair::wait_for_carrier(client, "lan0"));
+
+    EXPECT_EQ(run_tool(client, {"address"}).output, "10.99.0.1\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(AdapterQueryInNamespace, CrowdedAdapters,
+                         testing::Values(CrowdCase{"many_addresses", 0, 70},
+                                         CrowdCase{"many_adapters", 70, 0}),
+                         [](const testing::TestParamInfo<CrowdCase> &tested) {
+                             return tested.param.label;
+                         });
+
+enum class PortHolder { none, alone, sharing };
+
+// Holds UDP port 5353 inside a namespace until destroyed: alone, or sharing it with sockets
+// that set port reuse too, as a responder does.
+class MdnsPortHold {
+  public:
+    MdnsPortHold(const std::string &name, PortHolder holder) {
+        int ready[2];
+        if (holder == PortHolder::none || pipe(ready) != 0) {
+            held = holder == PortHolder::none;
+            return;
+        }
+        child = gb_test::start_in_namespace(name, [&ready, holder] {
+            int fd = socket(AF_INET, SOCK_DGRAM, 0);
+            int on = 1;
+            if (holder == PortHolder::sharing) {
+                setsockopt(fd, SOL_SOCKET, SO_REUSEPORT, &on, sizeof on);
+            }
+            sockaddr_in local{};
+            local.sin_family = AF_INET;
+            local.sin_port = htons(5353);
+            char bound = bind(fd, reinterpret_cast<sockaddr *>(&local), sizeof local) == 0;
+            if (write(ready[1], &bound, 1) == 1) {
+                pause();
+            }
+        });
+        close(ready[1]);
+        char bound = 0;
+        held = read(ready[0], &bound, 1) == 1 && bound != 0;
+        close(ready[0]);
+    }
+    ~MdnsPortHold() { gb_test::stop_child(child); }
+    MdnsPortHold(const MdnsPortHold &) = delete;
+    MdnsPortHold &operator=(const MdnsPortHold &) = delete;
+
+    bool held = false;
+
+  private:
+    pid_t child = -1;
+};
+
+struct WireCase {
+    const char *label;
+    std::vector<std::string> arguments;
+    PortHolder holder;
+    int exit_code;
+    const char *datagram;
+};
+
+class MdnsOnTheWire : public testing::TestWithParam<WireCase> {};
+
+// What the server namespace sends, as the client namespace receives it.
+TEST_P(MdnsOnTheWire, LeavesWithTtl255FromTheMdnsPortWherePossible) {
+    NamespacePair pair;
+    SKIP_WITHOUT_NAMESPACES(pair);
+    SKIP_WITHOUT_PROGRAM("tcpdump");
+    MdnsPortHold hold(pair.server(), GetParam().holder);
+    ASSERT_TRUE(hold.held);
+    gb_test::PacketCapture capture(pair.client(), "veth1");
+    ASSERT_TRUE(capture.started());
+
+    CommandResult result = run_tool(pair.server(), GetParam().arguments);
+
+    EXPECT_EQ(capture.stop_and_describe(1), GetParam().datagram);
+    EXPECT_EQ(result.exit_code, GetParam().exit_code);
+}
+
+const std::vector<std::string> announce_once{"advertise", "25100", "1"};
+constexpr char announcement_from_mdns_port[] = "ttl 255, from 10.77.0.1 port 5353, 182 bytes\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Lan, MdnsOnTheWire,
+    testing::Values(WireCase{"question",
+                             {"discover", "0"},
+                             PortHolder::none,
+                             1,
+                             "ttl 255, from 10.77.0.1 port 5353, 40 bytes\n"},
+                    WireCase{"announcement", announce_once, PortHolder::none, 0,
+                             announcement_from_mdns_port},
+                    WireCase{"announcement_beside_responder", announce_once, PortHolder::sharing, 0,
+                             announcement_from_mdns_port},
+                    WireCase{"announcement_while_port_held_alone", announce_once, PortHolder::alone,
+                             0, "ttl 255, from 10.77.0.1 another port, 182 bytes\n"}),
+    [](const testing::TestParamInfo<WireCase> &tested) { return tested.param.label; });
+
+// A standard mDNS responder accepts the announcement and caches its three records.
+TEST(LanPeersInNamespaces, ResponderCachesTheAnnouncement) {
+    NamespacePair pair;
+    SKIP_WITHOUT_NAMESPACES(pair);
+    SKIP_WITHOUT_PROGRAM("avahi-daemon");
+    gb_test::AvahiDaemon responder(pair.client(), "veth1");
+    ASSERT_TRUE(responder.started()) << responder.log();
+
+    CommandResult announced = run_tool(pair.server(), announce_once);
+    std::string log = responder.stop_after_cache_dump();
+
+    EXPECT_EQ(announced.exit_code, 0);
+    EXPECT_EQ(log.find("invalid source port"), std::string::npos) << log;
+    for (const char *record :
+         {"_gb_runtime._tcp.local\tIN\tPTR GB\\032Runtime._gb_runtime._tcp.local ; ttl=120",
+          "GB\\032Runtime._gb_runtime._tcp.local\tIN\tSRV 0 0 25100 gb_runtime.local ; ttl=120",
+          "gb_runtime.local\tIN\tA 10.77.0.1 ; ttl=120"}) {
+        EXPECT_NE(log.find(record), std::string::npos) << record << "\n" << log;
+    }
+}
 
 } // namespace

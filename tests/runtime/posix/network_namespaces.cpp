@@ -89,9 +89,13 @@ bool NamespacePair::make() {
                ip(side.name, {"link", "set", side.device, "up"}) &&
                ip(side.name, {"route", "add", "224.0.0.0/4", "dev", side.device});
     }
-    // The veth carrier comes up shortly after both ends are up.
-    for (int attempt = 0; made && attempt < 100; ++attempt) {
-        CommandResult link = run_command({"ip", "-n", server_name, "link", "show", "veth0"});
+    return made && wait_for_carrier(server_name, "veth0");
+}
+
+// A veth carrier comes up shortly after both ends are up.
+bool NamespacePair::wait_for_carrier(const std::string &name, const std::string &device) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        CommandResult link = run_command({"ip", "-n", name, "link", "show", device});
         if (link.output.find("LOWER_UP") != std::string::npos) {
             return true;
         }

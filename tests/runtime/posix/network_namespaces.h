@@ -28,6 +28,8 @@ class NamespacePair {
 
     // Runs `ip -n <namespace> <arguments...>`; true on success.
     static bool ip(const std::string &name, const std::vector<std::string> &arguments);
+    // Waits (up to two seconds) until the device of the namespace has its carrier.
+    static bool wait_for_carrier(const std::string &name, const std::string &device);
 
   private:
     bool make();

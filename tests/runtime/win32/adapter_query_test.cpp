@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <set>
 #include <vector>
 
@@ -33,24 +32,27 @@ std::set<Address> address_table() {
     return addresses;
 }
 
-TEST(AdapterQuery, ListsEveryAddressOfTheSystemTable) {
-    NetworkAdapterList list;
-    ASSERT_TRUE(vortelan_gb_runtime_list_network_adapters(&list));
-    std::set<Address> listed;
+struct Walked {
+    std::set<Address> addresses;
     bool loopback_up = false;
-    for (uint32_t index = 0; index < list.count; ++index) {
-        const NetworkAdapter &adapter = list.adapters[index];
-        for (uint32_t at = 0; at < adapter.address_count; ++at) {
-            listed.insert(Address(adapter.addresses[at], adapter.addresses[at] + 4));
-            if (adapter.addresses[at][0] == 127) {
-                loopback_up = adapter.loopback && adapter.up && !adapter.tunnel;
-            }
-        }
+};
+
+bool remember(void *context, const NetworkAdapter *adapter, const uint8_t address[4]) {
+    auto *walked = static_cast<Walked *>(context);
+    walked->addresses.insert(Address(address, address + 4));
+    if (address[0] == 127) {
+        walked->loopback_up = adapter->loopback && adapter->up && !adapter->tunnel;
     }
+    return true;
+}
+
+TEST(AdapterQuery, WalksEveryAddressOfTheSystemTable) {
+    Walked walked;
+    ASSERT_TRUE(vortelan_gb_runtime_walk_network_adapters(remember, &walked));
     std::set<Address> expected = address_table();
     ASSERT_FALSE(expected.empty());
-    EXPECT_EQ(listed, expected);
-    EXPECT_TRUE(loopback_up);
+    EXPECT_EQ(walked.addresses, expected);
+    EXPECT_TRUE(walked.loopback_up);
 }
 
 } // namespace
