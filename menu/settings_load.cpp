@@ -2,6 +2,7 @@
 #include "menu/settings_file.h"
 #include "menu/settings_keys.h"
 
+#include "input/binding_lists.h"
 #include "input/binding_names.h"
 #include "runtime/files.h"
 #include "runtime/text.h"
@@ -12,8 +13,11 @@
 
 namespace {
 
-// A longer line is read in pieces of 511 bytes, each taken as a line of its own.
-constexpr int line_capacity = 512;
+// Every line the save writes fits whole: the longest are a slot's binding list and the
+// cartridge name, each after its key and "=".
+constexpr size_t line_capacity = 2048;
+static_assert(sizeof "slot1_keys=" - 1 + slot_keys_text_limit <= line_capacity);
+static_assert(sizeof recent_slot1_rom_key + menu_file_name_capacity <= line_capacity);
 // Far above any settings file the menu writes: what a path names beyond that (a growing or
 // enormous file) is not read on.
 constexpr long read_limit = 64 * 1024;
@@ -39,6 +43,25 @@ size_t trim_line(char *text) {
     std::memmove(text, text + start, length);
     text[length] = '\0';
     return length;
+}
+
+// Reads the next line whole, to its line feed. A longer line than the buffer holds (only a hand
+// edit makes one) comes back empty: it is passed over whole, so no piece of it is ever taken for
+// a setting. False once the file has nothing left.
+bool read_line(std::FILE *file, char (&line)[line_capacity]) {
+    size_t length = 0;
+    long passed = 0;
+    int c = std::getc(file);
+    if (c == EOF) {
+        return false;
+    }
+    for (; c != EOF && c != '\n' && passed < read_limit; c = std::getc(file), ++passed) {
+        if (length + 1 < line_capacity) {
+            line[length++] = static_cast<char>(c);
+        }
+    }
+    line[passed < static_cast<long>(line_capacity) ? length : 0] = '\0';
+    return true;
 }
 
 void apply_setting(MenuState *state, const char *key, const char *value) {
@@ -78,7 +101,7 @@ void vortelan_gb_runtime_menu_load_config_file(MenuState *state) {
         return;
     }
     char line[line_capacity];
-    while (std::ftell(file) < read_limit && std::fgets(line, sizeof line, file) != nullptr) {
+    while (std::ftell(file) < read_limit && read_line(file, line)) {
         if (trim_line(line) == 0 || line[0] == '#') {
             continue;
         }

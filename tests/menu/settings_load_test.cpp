@@ -113,10 +113,11 @@ const LoadCase load_cases[] = {
          std::snprintf(s.slot1_cart, sizeof s.slot1_cart, "=x.gb");
          s.fast_key = SDLK_EQUALS;
      }},
-    {"a long line is read in 511-byte pieces", long_comment + "display_scale=5\n",
+    {"a line longer than the reader's 2047 bytes is passed over whole, its rest is no setting",
+     long_comment + "#" + std::string(2046, 'c') + "display_scale=6\ndisplay_scale=5\n",
      [](MenuState &s) { s.display_scale = 5; }},
-    {"the piece after 511 bytes is a line of its own",
-     "#" + std::string(510, 'c') + "display_scale=6\n", [](MenuState &s) { s.display_scale = 6; }},
+    {"a cartridge line past 511 bytes is one line",
+     "recent_slot1_rom=" + std::string(494, 'a') + "escape_key=F1\n", none},
     {"a NUL byte ends the line's text", "display_scale=2\0junk\ndisplay_scale\0=3\n"s,
      [](MenuState &s) { s.display_scale = 2; }},
     {"no newline at the end", "display_scale=1", [](MenuState &s) { s.display_scale = 1; }},

@@ -65,6 +65,17 @@ TEST_F(SettingsSave, LongDeviceListsSurviveAReload) {
     EXPECT_EQ(reloaded.slot1_keys, state.slot1_keys);
 }
 
+// The longest cartridge text F2 takes makes a line longer than any other but one.
+TEST_F(SettingsSave, TheLongestCartridgeTextReadsBack) {
+    const std::string name = std::string(508, 'a') + ".gb";
+    std::snprintf(state.slot1_cart, sizeof state.slot1_cart, "%s", name.c_str());
+    ASSERT_EQ(vortelan_gb_runtime_menu_save_config_file(&state), 0);
+    MenuState reloaded;
+    gb_test::fill_start_state(&reloaded);
+    vortelan_gb_runtime_menu_load_config_file(&reloaded);
+    EXPECT_EQ(std::string(reloaded.slot1_cart), name);
+}
+
 // A line feed in a value would become a setting line of its own at the next start.
 TEST_F(SettingsSave, ValuesWithControlCharactersAreWrittenEmpty) {
     std::snprintf(state.slot1_cart, sizeof state.slot1_cart, "a\nescape_key=Q\n.gb");
