@@ -50,9 +50,11 @@ class RealWindow : public testing::Test {
             gb_test::menu_program(), std::vector<std::string>{},
             package.environment({{"DISPLAY", display.name()},
                                  {"SDL_VIDEODRIVER", "x11"},
-                                 // D-Bus and the GL driver keep memory past exit; the menu's
-                                 // own is checked by the runs on the dummy driver.
-                                 {"LSAN_OPTIONS", "detect_leaks=0"}}),
+                                 // D-Bus and the GL driver keep memory past exit: only
+                                 // their records are silenced, the menu's own are checked.
+                                 {"LD_PRELOAD", GB_RUNTIME_WINDOW_PRELOAD},
+                                 {"ASAN_OPTIONS", "verify_asan_link_order=0"},
+                                 {"LSAN_OPTIONS", "suppressions=" GB_RUNTIME_THIRD_PARTY_LEAKS}}),
             "", errors_path);
         ASSERT_TRUE(gb_test::wait_until(
             [&] {
