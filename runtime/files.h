@@ -46,7 +46,9 @@ int vortelan_gb_runtime_ensure_parent_directories(const char *path);
 int vortelan_gb_runtime_copy_file(const char *source, const char *destination);
 
 /* Renames the source over the destination in one step and returns once the change is on
-   the disk. Fails across file systems instead of copying. */
+   the disk. Fails across file systems instead of copying. Once the rename is done the result
+   is 0; a directory entry that could not be written through then gives a line on standard
+   error ("replace file: ..."). */
 int vortelan_gb_runtime_replace_file(const char *source, const char *destination);
 
 /* Removes a file: 0, or -1 with errno set. */

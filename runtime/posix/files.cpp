@@ -20,7 +20,9 @@ bool sync_to_disk(const char *path, int flags) {
         return false;
     }
     bool synced = fsync(descriptor) == 0;
+    const int error = errno;
     close(descriptor);
+    errno = error;
     return synced;
 }
 
@@ -78,6 +80,8 @@ int vortelan_gb_runtime_regular_file_status(const char *path, bool *regular) {
 
 // The source's data goes to the disk before the rename, and the directory entry after it,
 // so that after a crash the destination holds either the old or the complete new file.
+// Once renamed the file is replaced, so a directory that cannot be synced (no read
+// permission, a file system without directory sync) is told but is no failure.
 int vortelan_gb_runtime_replace_file(const char *source, const char *destination) {
     if (source == nullptr || destination == nullptr) {
         errno = EINVAL;
@@ -95,7 +99,12 @@ int vortelan_gb_runtime_replace_file(const char *source, const char *destination
     if (!sync_to_disk(source, 0) || std::rename(source, destination) != 0) {
         return -1;
     }
-    return sync_to_disk(directory, O_DIRECTORY) ? 0 : -1;
+    if (!sync_to_disk(directory, O_DIRECTORY)) {
+        std::fprintf(stderr, "replace file: directory sync failed for '%s': %s\n", directory,
+                     std::strerror(errno));
+        std::fflush(stderr);
+    }
+    return 0;
 }
 
 int vortelan_gb_runtime_unlink(const char *path) {
