@@ -26,8 +26,23 @@ bool sync_to_disk(const char *path, int flags) {
     return synced;
 }
 
-bool reading_mode(const char *mode) {
-    return std::strcmp(mode, "r") == 0 || std::strcmp(mode, "rb") == 0;
+struct RegularMode {
+    const char *mode;
+    int flags;
+};
+
+constexpr int appending = O_WRONLY | O_APPEND | O_CREAT;
+constexpr RegularMode regular_modes[] = {
+    {"r", O_RDONLY}, {"rb", O_RDONLY}, {"a", appending}, {"ab", appending}};
+
+// The open flags of a mode the regular-file open takes, or -1.
+int regular_mode_flags(const char *mode) {
+    for (const RegularMode &known : regular_modes) {
+        if (std::strcmp(mode, known.mode) == 0) {
+            return known.flags;
+        }
+    }
+    return -1;
 }
 
 } // namespace
@@ -40,14 +55,15 @@ FILE *vortelan_gb_runtime_open_file(const char *path, const char *mode) {
     return std::fopen(path, mode);
 }
 
-// Opened without blocking, as a FIFO would wait for a writer in open() itself; the type is
-// then told by the open descriptor, so the path cannot change in between.
+// Opened without blocking, as a FIFO would wait for its other end in open() itself; the type
+// is then told by the open descriptor, so the path cannot change in between.
 FILE *vortelan_gb_runtime_open_regular_file(const char *path, const char *mode) {
-    if (path == nullptr || mode == nullptr || !reading_mode(mode)) {
+    const int flags = mode != nullptr ? regular_mode_flags(mode) : -1;
+    if (path == nullptr || flags < 0) {
         errno = EINVAL;
         return nullptr;
     }
-    int descriptor = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    int descriptor = open(path, flags | O_NONBLOCK | O_CLOEXEC, 0666);
     if (descriptor < 0) {
         return nullptr;
     }
