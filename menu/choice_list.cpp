@@ -22,17 +22,13 @@ uint32_t position_of(const ChoiceList *list, const char *name) {
 
 } // namespace
 
-// Compared as it would be stored, so that two long names cut alike are not both kept.
+// A name its entry cannot hold whole is left out: cut, it would name a file that is not there.
 void vortelan_gb_runtime_choice_list_add(ChoiceList *list, const char *name) {
-    if (list->count >= choice_list_capacity) {
+    if (list->count >= choice_list_capacity || std::strlen(name) >= choice_name_capacity ||
+        position_of(list, name) < list->count) {
         return;
     }
-    char *entry = list->names[list->count];
-    vortelan_gb_runtime_copy_text(entry, choice_name_capacity, name);
-    if (position_of(list, entry) < list->count) {
-        std::memset(entry, 0, choice_name_capacity);
-        return;
-    }
+    vortelan_gb_runtime_copy_text(list->names[list->count], choice_name_capacity, name);
     ++list->count;
 }
 

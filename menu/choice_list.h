@@ -14,7 +14,8 @@ struct ChoiceList {
     uint32_t count;
 };
 
-// Appends the name (cut to 511 bytes) unless the list is full or already holds it.
+// Appends the name unless the list is full, already holds it, or the name is longer than
+// an entry holds (511 bytes).
 void vortelan_gb_runtime_choice_list_add(ChoiceList *list, const char *name);
 
 // Adds every entry of the directory whose name ends in one of the suffixes (ASCII case

@@ -20,9 +20,10 @@ bool vortelan_gb_runtime_file_exists_regular(const char *path);
    with errno set. */
 FILE *vortelan_gb_runtime_open_file(const char *path, const char *mode);
 
-/* Opens an existing regular file for reading by its UTF-8 name, mode "r" or "rb", without
-   waiting on anything else the path may name: a FIFO, a device or a directory gives null with
-   errno EINVAL, as do other modes. Otherwise the stream, or null with errno set. */
+/* Opens a regular file by its UTF-8 name for reading ("r", "rb") or appending ("a", "ab",
+   which create it), without waiting on anything else the path may name: a FIFO, a device or a
+   directory gives null with errno EINVAL (or the open's own errno), as do other modes.
+   Otherwise the stream, or null with errno set. */
 FILE *vortelan_gb_runtime_open_regular_file(const char *path, const char *mode);
 
 /* Queries the entry a UTF-8 path names: 0 with *regular telling whether it is a regular file
@@ -46,7 +47,9 @@ int vortelan_gb_runtime_ensure_parent_directories(const char *path);
 int vortelan_gb_runtime_copy_file(const char *source, const char *destination);
 
 /* Renames the source over the destination in one step and returns once the change is on
-   the disk. Fails across file systems instead of copying. */
+   the disk. Fails across file systems instead of copying. Once the rename is done the result
+   is 0; a directory entry that could not be written through then gives a line on standard
+   error ("replace file: ..."). */
 int vortelan_gb_runtime_replace_file(const char *source, const char *destination);
 
 /* Removes a file: 0, or -1 with errno set. */

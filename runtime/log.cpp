@@ -2,6 +2,7 @@
 
 #include "runtime/clock.h"
 #include "runtime/directory.h"
+#include "runtime/files.h"
 #include "runtime/text.h"
 
 #include <cstdio>
@@ -65,9 +66,10 @@ void apply_config_line(char *line) {
 }
 
 // A failed freopen closes the stream it was given, which would silence the process, so
-// the streams are moved only when the log can be opened.
+// the streams are moved only when the log can be opened. Only a regular file is a log: a
+// FIFO would block the start, a device swallow the lines.
 void reopen_streams_onto_log() {
-    std::FILE *probe = std::fopen(log_path, "a");
+    std::FILE *probe = vortelan_gb_runtime_open_regular_file(log_path, "a");
     if (probe == nullptr) {
         return;
     }
@@ -102,7 +104,8 @@ bool vortelan_gb_runtime_log_enabled(void) {
         logging_enabled = true;
         return true;
     }
-    std::FILE *config = std::fopen(config_path, "r");
+    // Anything but a regular file counts as no file: a FIFO would block the start.
+    std::FILE *config = vortelan_gb_runtime_open_regular_file(config_path, "r");
     if (config == nullptr) {
         return false;
     }

@@ -1,5 +1,6 @@
 #include "runtime/file_replace.h"
 
+#include "runtime/directory.h"
 #include "runtime/text.h"
 
 #include <cerrno>
@@ -31,11 +32,13 @@ bool vortelan_gb_runtime_link_target(const char *path, char *target, size_t capa
             return false;
         }
         link[length] = '\0';
-        // A relative link is taken from the directory that holds it.
-        char directory[4096];
-        vortelan_gb_runtime_split_path(target, directory, sizeof directory, nullptr, 0);
-        if (link[0] == '/' ? !vortelan_gb_runtime_copy_text(target, capacity, link)
-                           : !vortelan_gb_runtime_join_path(target, capacity, directory, link)) {
+        // A relative link is taken from the directory that holds it: it takes the place of
+        // the link's own name, after the last "/" ("/" itself for a name in the root).
+        const size_t kept =
+            link[0] == '/'
+                ? 0
+                : static_cast<size_t>(vortelan_gb_runtime_path_last_component(target) - target);
+        if (!vortelan_gb_runtime_copy_text(target + kept, capacity - kept, link)) {
             errno = ENAMETOOLONG;
             return false;
         }

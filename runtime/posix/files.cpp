@@ -20,12 +20,29 @@ bool sync_to_disk(const char *path, int flags) {
         return false;
     }
     bool synced = fsync(descriptor) == 0;
+    const int error = errno;
     close(descriptor);
+    errno = error;
     return synced;
 }
 
-bool reading_mode(const char *mode) {
-    return std::strcmp(mode, "r") == 0 || std::strcmp(mode, "rb") == 0;
+struct RegularMode {
+    const char *mode;
+    int flags;
+};
+
+constexpr int appending = O_WRONLY | O_APPEND | O_CREAT;
+constexpr RegularMode regular_modes[] = {
+    {"r", O_RDONLY}, {"rb", O_RDONLY}, {"a", appending}, {"ab", appending}};
+
+// The open flags of a mode the regular-file open takes, or -1.
+int regular_mode_flags(const char *mode) {
+    for (const RegularMode &known : regular_modes) {
+        if (std::strcmp(mode, known.mode) == 0) {
+            return known.flags;
+        }
+    }
+    return -1;
 }
 
 } // namespace
@@ -38,14 +55,15 @@ FILE *vortelan_gb_runtime_open_file(const char *path, const char *mode) {
     return std::fopen(path, mode);
 }
 
-// Opened without blocking, as a FIFO would wait for a writer in open() itself; the type is
-// then told by the open descriptor, so the path cannot change in between.
+// Opened without blocking, as a FIFO would wait for its other end in open() itself; the type
+// is then told by the open descriptor, so the path cannot change in between.
 FILE *vortelan_gb_runtime_open_regular_file(const char *path, const char *mode) {
-    if (path == nullptr || mode == nullptr || !reading_mode(mode)) {
+    const int flags = mode != nullptr ? regular_mode_flags(mode) : -1;
+    if (path == nullptr || flags < 0) {
         errno = EINVAL;
         return nullptr;
     }
-    int descriptor = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    int descriptor = open(path, flags | O_NONBLOCK | O_CLOEXEC, 0666);
     if (descriptor < 0) {
         return nullptr;
     }
@@ -78,6 +96,8 @@ int vortelan_gb_runtime_regular_file_status(const char *path, bool *regular) {
 
 // The source's data goes to the disk before the rename, and the directory entry after it,
 // so that after a crash the destination holds either the old or the complete new file.
+// Once renamed the file is replaced, so a directory that cannot be synced (no read
+// permission, a file system without directory sync) is told but is no failure.
 int vortelan_gb_runtime_replace_file(const char *source, const char *destination) {
     if (source == nullptr || destination == nullptr) {
         errno = EINVAL;
@@ -95,7 +115,12 @@ int vortelan_gb_runtime_replace_file(const char *source, const char *destination
     if (!sync_to_disk(source, 0) || std::rename(source, destination) != 0) {
         return -1;
     }
-    return sync_to_disk(directory, O_DIRECTORY) ? 0 : -1;
+    if (!sync_to_disk(directory, O_DIRECTORY)) {
+        std::fprintf(stderr, "replace file: directory sync failed for '%s': %s\n", directory,
+                     std::strerror(errno));
+        std::fflush(stderr);
+    }
+    return 0;
 }
 
 int vortelan_gb_runtime_unlink(const char *path) {

@@ -45,7 +45,8 @@ FILE *vortelan_gb_runtime_open_file(const char *path, const char *mode) {
 // Opening never waits here (a console or a pipe is only read later), so the open stream's
 // type decides.
 FILE *vortelan_gb_runtime_open_regular_file(const char *path, const char *mode) {
-    if (mode == nullptr || (std::strcmp(mode, "r") != 0 && std::strcmp(mode, "rb") != 0)) {
+    if (mode == nullptr || (std::strcmp(mode, "r") != 0 && std::strcmp(mode, "rb") != 0 &&
+                            std::strcmp(mode, "a") != 0 && std::strcmp(mode, "ab") != 0)) {
         errno = EINVAL;
         return nullptr;
     }

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <regex>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -157,5 +158,31 @@ TEST(LogRedirect, WritesBannerToTheOriginalStandardError) {
         EXPECT_FALSE(fs::is_regular_file(work / "gb_runtime.log"));
     }
 }
+
+#ifndef _WIN32
+// Opening a FIFO waits for its other end, so a FIFO as the switch file counts as none, and
+// as the log it is a log that cannot be opened: the banner stays on the old standard error.
+TEST(LogRedirect, AFifoIsNeitherSwitchFileNorLog) {
+    for (const char *fifo : {"config/gb_runtime_log.conf", "gb_runtime.log"}) {
+        const bool is_log = std::string(fifo) == "gb_runtime.log";
+        gb_test::TempDir directory;
+        fs::create_directory(directory.path() / "config");
+        ASSERT_EQ(mkfifo(directory.file(fifo).c_str(), 0600), 0);
+        std::string captured = directory.file("stderr.txt");
+        int code = in_log_child(directory.path(), is_log ? "1" : nullptr, nullptr, [&] {
+            alarm(10); // a blocked open ends the child rather than the whole run
+            if (std::freopen(captured.c_str(), "w", stderr) == nullptr) {
+                return 90;
+            }
+            vortelan_gb_runtime_log_redirect_stdio("menu");
+            return vortelan_gb_runtime_log_enabled() ? 1 : 0;
+        });
+        EXPECT_EQ(code, is_log ? 1 : 0) << fifo;
+        std::string text = gb_test::read_file(captured);
+        std::string shown = is_log ? banner("menu", fs::canonical(directory.path()).string()) : "";
+        EXPECT_TRUE(std::regex_match(text, std::regex(shown))) << fifo << ": " << text;
+    }
+}
+#endif
 
 } // namespace

@@ -1,15 +1,19 @@
 #include "tests/menu/settings_save_fixture.h"
+#include "tests/support/captured_stream.h"
 #include "tests/support/child_process.h"
 
 #include <gtest/gtest.h>
 
+#include <pwd.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -58,6 +62,36 @@ TEST_F(SettingsSave, ATemporaryOfARunningProcessIsLeftAlone) {
     ASSERT_EQ(vortelan_gb_runtime_menu_save_config_file(&state), 0);
     EXPECT_EQ(directory_entries(directory.path()),
               (std::vector<std::string>{"keys.conf", running}));
+}
+
+// Without read permission the folder cannot be opened to sync it after the rename, yet the
+// file is replaced: the save has happened and says so. Root may open any folder, so a root
+// run saves as nobody.
+TEST_F(SettingsSave, AFolderWithoutReadPermissionStillSaves) {
+    const std::string folder = directory.file("unreadable");
+    std::filesystem::create_directory(folder);
+    use_path(folder + "/keys.conf");
+    gb_test::write_file(path, "# old\n");
+    const passwd *nobody = getpwnam("nobody");
+    ASSERT_TRUE(geteuid() != 0 ||
+                (nobody != nullptr && chown(folder.c_str(), nobody->pw_uid, nobody->pw_gid) == 0));
+    ASSERT_EQ(chmod(folder.c_str(), 0300), 0);
+    int result = gb_test::run_in_child([&] {
+        if (geteuid() == 0 && (setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0)) {
+            return 90;
+        }
+        gb_test::CapturedStream errors(stderr);
+        if (vortelan_gb_runtime_menu_save_config_file(&state) != 0) {
+            return 1;
+        }
+        return errors.text() == "replace file: directory sync failed for '" + folder +
+                                    "': " + std::strerror(EACCES) + "\n"
+                   ? 0
+                   : 2;
+    });
+    chmod(folder.c_str(), 0755);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(gb_test::read_file(path), default_file);
 }
 
 // The old file must survive a write that fails part-way. A long cartridge name makes the

@@ -1,3 +1,4 @@
+#include "runtime/file_replace.h"
 #include "runtime/files.h"
 
 #include "tests/runtime/files_fixture.h"
@@ -6,10 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <sched.h>
 #include <string>
 #include <sys/mount.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -113,6 +116,25 @@ TEST_F(FilesTest, ReplaceRefusesToCrossFileSystems) {
     }
     EXPECT_EQ(code, 0);
     EXPECT_EQ(gb_test::read_file(at("new")), "new contents");
+}
+
+// A name in the root folder has "/" as its folder, not the working directory.
+TEST_F(FilesTest, ARelativeLinkInTheRootLeadsIntoTheRoot) {
+    fs::create_symlink("target", at("name"));
+    const std::string root = directory.path().string();
+    int code = gb_test::run_in_child([&] {
+        if (chroot(root.c_str()) != 0 &&
+            (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0 || chroot(root.c_str()) != 0)) {
+            return cannot_mount;
+        }
+        char target[64];
+        bool found = vortelan_gb_runtime_link_target("/name", target, sizeof target);
+        return found && std::strcmp(target, "/target") == 0 ? 0 : 1;
+    });
+    if (code == cannot_mount) {
+        GTEST_SKIP() << "needs chroot (as root or in a user namespace)";
+    }
+    EXPECT_EQ(code, 0);
 }
 
 } // namespace
