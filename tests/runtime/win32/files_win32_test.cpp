@@ -85,6 +85,24 @@ TEST_F(FilesTest, ReplaceLeavesADestinationInUseAlone) {
     EXPECT_EQ(gb_test::read_file(at("old")), "new contents");
 }
 
+// The new data must reach the disk before it takes the old file's place. A holder that lets
+// the source be renamed but not written keeps its data from being flushed, and so keeps the
+// old file in place; whether the flush reaches the platter no test here can see.
+TEST_F(FilesTest, ReplaceFlushesTheSourceBeforeTheMove) {
+    gb_test::write_file(at("new"), "new contents");
+    gb_test::write_file(at("old"), "old contents");
+    HANDLE holder =
+        CreateFileA(at("new").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    errno = 0;
+    EXPECT_EQ(vortelan_gb_runtime_replace_file(at("new").c_str(), at("old").c_str()), -1);
+    EXPECT_EQ(errno, EACCES);
+    CloseHandle(holder);
+    EXPECT_EQ(gb_test::read_file(at("old")), "old contents");
+    EXPECT_EQ(gb_test::read_file(at("new")), "new contents");
+}
+
 TEST_F(FilesTest, ReplaceRefusesADirectoryAsDestination) {
     gb_test::write_file(at("new"), "new contents");
     fs::create_directory(at("old"));
