@@ -6,12 +6,22 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
 #include <sched.h>
 #include <string>
 #include <sys/mount.h>
 
 namespace fs = std::filesystem;
+
+namespace gb_test {
+
+bool writes_only_at_end(int descriptor) {
+    int flags = fcntl(descriptor, F_GETFL);
+    return flags != -1 && (flags & O_APPEND) != 0;
+}
+
+} // namespace gb_test
 
 namespace {
 

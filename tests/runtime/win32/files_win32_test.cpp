@@ -8,10 +8,30 @@
 #include <cctype>
 #include <cerrno>
 #include <filesystem>
+#include <io.h>
 #include <string>
 #include <windows.h>
 
+#include <winternl.h>
+
 namespace fs = std::filesystem;
+
+namespace gb_test {
+
+// The access the handle was granted decides: one that may append but not write elsewhere has
+// each write put at the end. (Wine grants the access but does not append in one step, so
+// counting lines of two writers would not show it there.)
+bool writes_only_at_end(int descriptor) {
+    PUBLIC_OBJECT_BASIC_INFORMATION information{};
+    if (NtQueryObject(reinterpret_cast<HANDLE>(_get_osfhandle(descriptor)), ObjectBasicInformation,
+                      &information, sizeof information, nullptr) != 0) {
+        return false;
+    }
+    return (information.GrantedAccess & FILE_APPEND_DATA) != 0 &&
+           (information.GrantedAccess & FILE_WRITE_DATA) == 0;
+}
+
+} // namespace gb_test
 
 namespace {
 
