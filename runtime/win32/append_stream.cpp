@@ -22,8 +22,7 @@ void vortelan_gb_runtime_append_whole_writes(FILE *stream, const char *path) {
     if (file == INVALID_HANDLE_VALUE) {
         return;
     }
-    int appending =
-        _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_WRONLY | _O_APPEND | _O_TEXT);
+    int appending = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_WRONLY | _O_TEXT);
     if (appending < 0) {
         CloseHandle(file);
         return;
