@@ -1,5 +1,6 @@
 #include "runtime/log.h"
 
+#include "runtime/append_stream.h"
 #include "runtime/clock.h"
 #include "runtime/directory.h"
 #include "runtime/files.h"
@@ -76,6 +77,8 @@ void reopen_streams_onto_log() {
     std::fclose(probe);
     for (std::FILE *stream : {stdout, stderr}) {
         if (std::freopen(log_path, "a", stream) != nullptr) {
+            // Processes that log at the same time must not write over each other's lines.
+            vortelan_gb_runtime_append_whole_writes(stream, log_path);
             std::setvbuf(stream, nullptr, _IOLBF, 0);
         }
     }

@@ -2,7 +2,7 @@
 #define GB_RUNTIME_WIN32_COMMAND_LINE_H
 
 /* A Windows program receives one command line, which its C runtime splits again into
-   arguments; _spawnv joins the arguments with blanks and nothing else. Quoting each argument
+   arguments; the arguments are joined with blanks and nothing else. Quoting each argument
    by the splitting rules makes the child see exactly the arguments it was given. */
 
 #include <stdbool.h>

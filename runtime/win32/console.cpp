@@ -1,8 +1,6 @@
 #include "runtime/console.h"
 
-#include <cstdint>
 #include <cstdio>
-#include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
@@ -18,26 +16,18 @@ bool is_redirected(DWORD stream) {
     return type == FILE_TYPE_DISK || type == FILE_TYPE_PIPE;
 }
 
-// The system's C library refuses to reopen a standard stream that it never opened, as in a
-// program started without standard handles; a stream opened on the console then takes the
-// standard stream's place.
-void reopen_on_console(std::FILE *stream) {
-    if (std::freopen("CONOUT$", "w", stream) != nullptr) {
+// The C runtime reopens a stream the starter gave a descriptor (on the null device, say) and,
+// in the system's own C runtimes, one it never gave any, as in a program started without
+// standard handles; Wine's refuses the latter. The stream's standard descriptor is sent to the
+// console too, for writers by descriptor and for the programs this one starts.
+void reopen_on_console(std::FILE *stream, int standard_descriptor) {
+    if (std::freopen("CONOUT$", "w", stream) == nullptr) {
         return;
     }
-    HANDLE console =
-        CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                    nullptr, OPEN_EXISTING, 0, nullptr);
-    if (console == INVALID_HANDLE_VALUE) {
-        return;
+    int descriptor = _fileno(stream);
+    if (descriptor != standard_descriptor) {
+        _dup2(descriptor, standard_descriptor);
     }
-    int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(console), _O_WRONLY | _O_TEXT);
-    std::FILE *opened = descriptor >= 0 ? _fdopen(descriptor, "w") : nullptr;
-    if (opened == nullptr) {
-        CloseHandle(console);
-        return;
-    }
-    *stream = *opened;
 }
 
 } // namespace
@@ -57,10 +47,10 @@ void vortelan_gb_runtime_use_parent_console(void) {
         return;
     }
     if (!output_redirected) {
-        reopen_on_console(stdout);
+        reopen_on_console(stdout, 1);
     }
     if (!errors_redirected) {
-        reopen_on_console(stderr);
+        reopen_on_console(stderr, 2);
         // Standard error writes each line at once, as it does on a console from the start.
         std::setvbuf(stderr, nullptr, _IONBF, 0);
     }

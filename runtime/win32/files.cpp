@@ -27,6 +27,21 @@ bool widen_mode(const char *mode, wchar_t (&wide)[mode_capacity]) {
     return true;
 }
 
+// Writes a file's data through to the disk; Windows flushes only through a handle that may
+// write.
+bool flush_to_disk(const wchar_t *path) {
+    HANDLE file = CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    bool flushed = FlushFileBuffers(file) != 0;
+    DWORD error = GetLastError();
+    CloseHandle(file);
+    SetLastError(error);
+    return flushed;
+}
+
 } // namespace
 
 FILE *vortelan_gb_runtime_open_file(const char *path, const char *mode) {
@@ -80,8 +95,10 @@ int vortelan_gb_runtime_regular_file_status(const char *path, bool *regular) {
     return 0;
 }
 
-// Write-through: the move returns only once it is on the disk. Without MOVEFILE_COPY_ALLOWED
-// a move to another volume fails instead of becoming a copy.
+// The source's data goes to the disk before the move, and write-through makes the move return
+// only once it is on the disk too, so that after a crash the destination holds either the old
+// or the complete new file. Without MOVEFILE_COPY_ALLOWED a move to another volume fails
+// instead of becoming a copy.
 int vortelan_gb_runtime_replace_file(const char *source, const char *destination) {
     WidePath wide_source;
     WidePath wide_destination;
@@ -89,7 +106,8 @@ int vortelan_gb_runtime_replace_file(const char *source, const char *destination
         !vortelan_gb_runtime_widen(destination, &wide_destination)) {
         return -1;
     }
-    if (!MoveFileExW(wide_source.text, wide_destination.text,
+    if (!flush_to_disk(wide_source.text) ||
+        !MoveFileExW(wide_source.text, wide_destination.text,
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         vortelan_gb_runtime_errno_from_last_error();
         return -1;

@@ -15,7 +15,7 @@ struct ErrorMapping {
     int number;
 };
 
-// The errors a file operation meets, as the C library would report them.
+// The errors a file operation or a program start meets, as the C library would report them.
 constexpr ErrorMapping error_mappings[] = {
     {ERROR_FILE_NOT_FOUND, ENOENT},
     {ERROR_PATH_NOT_FOUND, ENOENT},
@@ -33,6 +33,8 @@ constexpr ErrorMapping error_mappings[] = {
     {ERROR_INVALID_NAME, ENOENT},
     {ERROR_DIRECTORY, ENOTDIR},
     {ERROR_NOT_ENOUGH_MEMORY, ENOMEM},
+    {ERROR_BAD_EXE_FORMAT, ENOEXEC},
+    {ERROR_BAD_FORMAT, ENOEXEC},
 };
 
 } // namespace

@@ -15,4 +15,8 @@ class FilesTest : public testing::Test {
     TempDir directory;
 };
 
+// Whether every write through the descriptor is put at its file's end by the system, wherever
+// the file position stands, so that processes appending together never write over each other.
+bool writes_only_at_end(int descriptor);
+
 } // namespace gb_test

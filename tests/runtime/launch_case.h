@@ -11,7 +11,8 @@ namespace gb_test {
 
 // A program put into the test's directory before the launch: its name and what it does, in
 // the platform's terms (the body of a shell script, or the status that a copy of a Windows
-// program ends with). A null behaviour makes a file that cannot be started.
+// program ends with, or a batch file's text). A null behaviour makes a file that cannot be
+// started.
 struct LaunchedProgram {
     const char *name;
     const char *behaviour;
@@ -25,6 +26,7 @@ struct LaunchCase {
     int error; // errno after a failure to start anything, else 0
     // The expected stderr, with "$" standing for the temporary directory and a separator.
     std::string lines;
+    const char *argument = nullptr; // given to the launched program, when there is one
 };
 
 // The end of a "failed" line for that error number.

@@ -35,7 +35,7 @@ TEST_P(Launcher, ReportsEveryAttemptAndOutcome) {
         gb_test::install_program(temp, program);
     }
     std::string launched = temp.file(tested.launched);
-    const char *argv[] = {launched.c_str(), nullptr};
+    const char *argv[] = {launched.c_str(), tested.argument, nullptr};
     gb_test::CapturedStream errors(stderr);
     errno = 0;
     EXPECT_EQ(vortelan_gb_runtime_execv_with_exe_fallback(launched.c_str(), argv), tested.result);

@@ -1,5 +1,6 @@
 #include "runtime/log.h"
 
+#include "tests/runtime/files_fixture.h"
 #include "tests/support/child_process.h"
 #include "tests/support/temp_dir.h"
 
@@ -100,7 +101,11 @@ TEST(LogRedirect, AppendsOneBannerAndBothStreamsToTheLog) {
         vortelan_gb_runtime_log_redirect_stdio("again");
         std::printf("to stdout\n");
         std::fprintf(stderr, "to stderr\n");
-        return 0;
+        // Another process logging at the same time must not write over these lines.
+        return gb_test::writes_only_at_end(fileno(stdout)) &&
+                       gb_test::writes_only_at_end(fileno(stderr))
+                   ? 0
+                   : 3;
     });
     ASSERT_EQ(code, 0);
     std::string log = text_lines(gb_test::read_file(directory.file("gb_runtime.log")));

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <sched.h>
 #include <string>
@@ -15,6 +16,15 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+
+namespace gb_test {
+
+bool writes_only_at_end(int descriptor) {
+    int flags = fcntl(descriptor, F_GETFL);
+    return flags != -1 && (flags & O_APPEND) != 0;
+}
+
+} // namespace gb_test
 
 namespace {
 

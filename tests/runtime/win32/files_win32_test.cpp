@@ -8,10 +8,30 @@
 #include <cctype>
 #include <cerrno>
 #include <filesystem>
+#include <io.h>
 #include <string>
 #include <windows.h>
 
+#include <winternl.h>
+
 namespace fs = std::filesystem;
+
+namespace gb_test {
+
+// The access the handle was granted decides: one that may append but not write elsewhere has
+// each write put at the end. (Wine grants the access but does not append in one step, so
+// counting lines of two writers would not show it there.)
+bool writes_only_at_end(int descriptor) {
+    PUBLIC_OBJECT_BASIC_INFORMATION information{};
+    if (NtQueryObject(reinterpret_cast<HANDLE>(_get_osfhandle(descriptor)), ObjectBasicInformation,
+                      &information, sizeof information, nullptr) != 0) {
+        return false;
+    }
+    return (information.GrantedAccess & FILE_APPEND_DATA) != 0 &&
+           (information.GrantedAccess & FILE_WRITE_DATA) == 0;
+}
+
+} // namespace gb_test
 
 namespace {
 
@@ -83,6 +103,24 @@ TEST_F(FilesTest, ReplaceLeavesADestinationInUseAlone) {
     EXPECT_EQ(gb_test::read_file(at("new")), "new contents");
     EXPECT_EQ(vortelan_gb_runtime_replace_file(at("new").c_str(), at("old").c_str()), 0);
     EXPECT_EQ(gb_test::read_file(at("old")), "new contents");
+}
+
+// The new data must reach the disk before it takes the old file's place. A holder that lets
+// the source be renamed but not written keeps its data from being flushed, and so keeps the
+// old file in place; whether the flush reaches the platter no test here can see.
+TEST_F(FilesTest, ReplaceFlushesTheSourceBeforeTheMove) {
+    gb_test::write_file(at("new"), "new contents");
+    gb_test::write_file(at("old"), "old contents");
+    HANDLE holder =
+        CreateFileA(at("new").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    errno = 0;
+    EXPECT_EQ(vortelan_gb_runtime_replace_file(at("new").c_str(), at("old").c_str()), -1);
+    EXPECT_EQ(errno, EACCES);
+    CloseHandle(holder);
+    EXPECT_EQ(gb_test::read_file(at("old")), "old contents");
+    EXPECT_EQ(gb_test::read_file(at("new")), "new contents");
 }
 
 TEST_F(FilesTest, ReplaceRefusesADirectoryAsDestination) {

@@ -14,11 +14,16 @@
 namespace gb_test {
 
 // A copy of a real Windows program (tests/runtime/win32/child) that ends with the status
-// given as behaviour; without one, a file that is no program.
+// given as behaviour; a batch file with the behaviour as its text; without behaviour, a file
+// that is no program.
 void install_program(const TempDir &directory, const LaunchedProgram &program) {
     std::string path = directory.file(program.name);
     if (program.behaviour == nullptr) {
         write_file(path, "not a program\n");
+        return;
+    }
+    if (path.ends_with(".bat")) {
+        write_file(path, program.behaviour);
         return;
     }
     std::filesystem::copy_file(GB_RUNTIME_TEST_CHILD, utf8_path(path));
@@ -33,8 +38,6 @@ using gb_test::failed;
 using gb_test::LaunchCase;
 using gb_test::Launcher;
 
-// Windows starts a name without extension by looking for name.com, name.exe, name.bat and
-// name.cmd.
 INSTANTIATE_TEST_SUITE_P(
     Spawn, Launcher,
     testing::Values(
@@ -52,13 +55,31 @@ INSTANTIATE_TEST_SUITE_P(
                    0,
                    0,
                    "spawn: trying $game.exe\nspawn: $game.exe exited status=0\n"},
-        LaunchCase{"fallback_finds_com",
-                   {{"game.com", "0"}},
+        // The fallback starts the name as it is, not one with an extension added.
+        LaunchCase{"fallback_runs_the_name_as_given",
+                   {{"game", "0"}, {"game.com", "3"}},
                    "game",
                    0,
                    0,
                    "spawn: trying $game.exe\nspawn: $game.exe" + failed(ENOENT) +
                        "spawn: trying $game\nspawn: $game exited status=0\n"},
+        // cmd.exe would run what follows the "&" as a second command. A script is not started
+        // when named either, and the error of the first attempt is the one kept.
+        LaunchCase{"batch_file_never_started",
+                   {{"run.bat", "@exit 5\r\n"}},
+                   "run",
+                   -1,
+                   ENOENT,
+                   "spawn: trying $run.exe\nspawn: $run.exe" + failed(ENOENT) +
+                       "spawn: trying $run\nspawn: $run" + failed(ENOENT),
+                   "Tom&echo:INJECTED.gb"},
+        LaunchCase{"batch_file_named_never_started",
+                   {{"run.bat", "@exit 5\r\n"}},
+                   "run.BAT",
+                   -1,
+                   ENOENT,
+                   "spawn: trying $run.BAT.exe\nspawn: $run.BAT.exe" + failed(ENOENT) +
+                       "spawn: trying $run.BAT\nspawn: $run.BAT" + failed(ENOEXEC)},
         // A name in letters of no ANSI code page, started by its UTF-8 name.
         LaunchCase{"name_in_japanese",
                    {{"\xe3\x82\xb2\xe3\x83\xbc\xe3\x83\xa0.exe", "4"}},
@@ -81,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                    -1,
                    ENOENT,
                    "spawn: trying $game.Exe\nspawn: $game.Exe" + failed(ENOENT)},
-        // _spawnv gives -1 both for this and for a start failure; only the latter sets errno.
+        // A program that ends with -1 was started all the same.
         LaunchCase{"exits_with_minus_one",
                    {{"game.exe", "-1"}, {"game.com", "0"}},
                    "game",
