@@ -10,7 +10,7 @@ constexpr int option_on = 1;
 NativeSocket connect_first(const addrinfo *addresses) {
     for (const addrinfo *address = addresses; address != nullptr; address = address->ai_next) {
         NativeSocket socket =
-            ::socket(address->ai_family, address->ai_socktype, address->ai_protocol);
+            open_native_socket(address->ai_family, address->ai_socktype, address->ai_protocol);
         if (socket == invalid_native_socket) {
             continue;
         }
@@ -45,7 +45,7 @@ SocketHandle vortelan_gb_runtime_tcp_connect(const char *host, uint32_t port) {
 }
 
 SocketHandle vortelan_gb_runtime_tcp_listen_ipv4(uint16_t port, int backlog, bool nonblocking) {
-    NativeSocket socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    NativeSocket socket = open_native_socket(AF_INET, SOCK_STREAM, 0);
     if (socket == invalid_native_socket) {
         return VORTELAN_GB_RUNTIME_INVALID_SOCKET;
     }
@@ -63,7 +63,7 @@ SocketHandle vortelan_gb_runtime_tcp_listen_ipv4(uint16_t port, int backlog, boo
 }
 
 SocketHandle vortelan_gb_runtime_tcp_accept(SocketHandle listener) {
-    NativeSocket socket = accept(native_socket(listener), nullptr, nullptr);
+    NativeSocket socket = accept_native_socket(native_socket(listener));
     if (socket == invalid_native_socket) {
         return VORTELAN_GB_RUNTIME_INVALID_SOCKET;
     }

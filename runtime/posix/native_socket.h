@@ -36,6 +36,16 @@ inline SocketHandle socket_handle(NativeSocket socket) {
     return static_cast<SocketHandle>(static_cast<intptr_t>(socket));
 }
 
+// Sockets are never inherited: a program started from here must not hold our ports open
+// after we end.
+inline NativeSocket open_native_socket(int family, int type, int protocol) {
+    return ::socket(family, type | SOCK_CLOEXEC, protocol);
+}
+
+inline NativeSocket accept_native_socket(NativeSocket listener) {
+    return accept4(listener, nullptr, nullptr, SOCK_CLOEXEC);
+}
+
 inline int close_native_socket(NativeSocket socket) {
     return close(socket);
 }

@@ -36,6 +36,22 @@ inline SocketHandle socket_handle(NativeSocket socket) {
     return static_cast<SocketHandle>(socket);
 }
 
+// Sockets are never inherited: a program started from here must not hold our ports open
+// after we end. The flags are those that socket() gives, without inheritance.
+inline NativeSocket open_native_socket(int family, int type, int protocol) {
+    return WSASocketW(family, type, protocol, nullptr, 0,
+                      WSA_FLAG_OVERLAPPED | WSA_FLAG_NO_HANDLE_INHERIT);
+}
+
+// An accepted socket does not take the listener's inheritance flag.
+inline NativeSocket accept_native_socket(NativeSocket listener) {
+    NativeSocket socket = accept(listener, nullptr, nullptr);
+    if (socket != INVALID_SOCKET) {
+        SetHandleInformation(reinterpret_cast<HANDLE>(socket), HANDLE_FLAG_INHERIT, 0);
+    }
+    return socket;
+}
+
 inline int close_native_socket(NativeSocket socket) {
     return closesocket(socket);
 }

@@ -147,4 +147,13 @@ TEST_F(Tcp, ListenOnPortInUseFails) {
     EXPECT_FALSE(can_bind_sharing_address(port_of(listener)));
 }
 
+// A program started while sockets are open must not keep their ports after we end.
+TEST_F(Tcp, LaunchedProgramInheritsNoSocket) {
+    connect_pair("127.0.0.1", false);
+    SocketHandle datagrams = vortelan_gb_runtime_udp_open();
+    ASSERT_NE(datagrams, invalid_socket);
+    EXPECT_EQ(gb_test::sockets_held_by_launched_program({listener, client, server, datagrams}), 0);
+    vortelan_gb_runtime_socket_close(datagrams);
+}
+
 } // namespace
