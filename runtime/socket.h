@@ -45,7 +45,8 @@ const char *vortelan_gb_runtime_socket_error_string(int error);
 
 /* The caller holds a net_init reference while it uses these. */
 /* Tries every address of host in resolver order (IPv4 and IPv6); a blocking socket with
-   TCP_NODELAY, or the invalid value. */
+   TCP_NODELAY, or the invalid value. A port outside 1..65535 is refused at once as an
+   invalid argument. */
 SocketHandle vortelan_gb_runtime_tcp_connect(const char *host, uint32_t port);
 /* Listens on 0.0.0.0 with SO_REUSEADDR; the invalid value on failure. */
 SocketHandle vortelan_gb_runtime_tcp_listen_ipv4(uint16_t port, int backlog, bool nonblocking);

@@ -6,6 +6,7 @@ namespace {
 
 constexpr size_t port_text_capacity = 16;
 constexpr int option_on = 1;
+constexpr uint32_t largest_port = 65535;
 
 NativeSocket connect_first(const addrinfo *addresses) {
     for (const addrinfo *address = addresses; address != nullptr; address = address->ai_next) {
@@ -26,6 +27,12 @@ NativeSocket connect_first(const addrinfo *addresses) {
 } // namespace
 
 SocketHandle vortelan_gb_runtime_tcp_connect(const char *host, uint32_t port) {
+    // A port that TCP cannot carry must not reach another port by losing its high bits, and
+    // port 0 names no service.
+    if (port == 0 || port > largest_port) {
+        report_invalid_argument();
+        return VORTELAN_GB_RUNTIME_INVALID_SOCKET;
+    }
     char port_text[port_text_capacity];
     std::snprintf(port_text, sizeof port_text, "%u", static_cast<unsigned>(port));
     addrinfo hints{};

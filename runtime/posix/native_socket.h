@@ -58,6 +58,10 @@ inline void close_keeping_error(NativeSocket socket) {
     errno = error;
 }
 
+inline void report_invalid_argument() {
+    errno = EINVAL;
+}
+
 inline int set_blocking(NativeSocket socket, bool blocking) {
     int flags = fcntl(socket, F_GETFL);
     if (flags < 0) {

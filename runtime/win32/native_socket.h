@@ -64,6 +64,10 @@ inline void close_keeping_error(NativeSocket socket) {
     WSASetLastError(error);
 }
 
+inline void report_invalid_argument() {
+    WSASetLastError(WSAEINVAL);
+}
+
 inline int set_blocking(NativeSocket socket, bool blocking) {
     u_long nonblocking = blocking ? 0 : 1;
     return ioctlsocket(socket, FIONBIO, &nonblocking) == 0 ? 0 : -1;

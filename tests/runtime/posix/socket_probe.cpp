@@ -4,6 +4,7 @@
 #include "tests/support/temp_dir.h"
 
 #include <arpa/inet.h>
+#include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
 #include <netinet/in.h>
@@ -19,6 +20,8 @@ int fd_of(SocketHandle handle) {
 }
 
 } // namespace
+
+const int invalid_argument_error = EINVAL;
 
 uint16_t port_of(SocketHandle handle) {
     sockaddr_in address{};

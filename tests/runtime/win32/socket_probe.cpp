@@ -22,6 +22,8 @@ void set_receive_timeout(SOCKET socket, DWORD milliseconds) {
 
 } // namespace
 
+const int invalid_argument_error = WSAEINVAL;
+
 uint16_t port_of(SocketHandle handle) {
     sockaddr_in address{};
     int length = sizeof address;
