@@ -51,7 +51,8 @@ bool describe_address(void *context, const NetworkAdapter *adapter, const uint8_
     auto *described = static_cast<Description *>(context);
     if (described->adapter != adapter->name) {
         described->adapter = adapter->name;
-        // Appended piece by piece: GCC's -O3 reads chains of string additions as overlapping copies.
+        // Appended piece by piece: GCC's -O3 reads chains of string additions as overlapping
+        // copies.
         described->text.append(described->text.empty() ? "" : "\n")
             .append(described->adapter)
             .append(adapter->up ? " up" : " down")
@@ -119,6 +120,47 @@ TEST(LanDiscoveryInNamespaces, FindsAdvertisedServer) {
     EXPECT_EQ(immediate.output, "no server found\n");
 }
 
+enum class PortHolder { none, alone, sharing };
+
+// Holds UDP port 5353 inside a namespace until destroyed: alone, or sharing it with sockets
+// that set port reuse too, as a responder does.
+class MdnsPortHold {
+  public:
+    MdnsPortHold(const std::string &name, PortHolder holder) {
+        int ready[2];
+        if (holder == PortHolder::none || pipe(ready) != 0) {
+            held = holder == PortHolder::none;
+            return;
+        }
+        child = gb_test::start_in_namespace(name, [&ready, holder] {
+            int fd = socket(AF_INET, SOCK_DGRAM, 0);
+            int on = 1;
+            if (holder == PortHolder::sharing) {
+                setsockopt(fd, SOL_SOCKET, SO_REUSEPORT, &on, sizeof on);
+            }
+            sockaddr_in local{};
+            local.sin_family = AF_INET;
+            local.sin_port = htons(5353);
+            char bound = bind(fd, reinterpret_cast<sockaddr *>(&local), sizeof local) == 0;
+            if (write(ready[1], &bound, 1) == 1) {
+                pause();
+            }
+        });
+        close(ready[1]);
+        char bound = 0;
+        held = read(ready[0], &bound, 1) == 1 && bound != 0;
+        close(ready[0]);
+    }
+    ~MdnsPortHold() { gb_test::stop_child(child); }
+    MdnsPortHold(const MdnsPortHold &) = delete;
+    MdnsPortHold &operator=(const MdnsPortHold &) = delete;
+
+    bool held = false;
+
+  private:
+    pid_t child = -1;
+};
+
 const std::string srv_record =
     gb_test::dns_record("Box._gb_runtime._tcp.local", 33, gb_test::srv_rdata(4242, "box.local"));
 const std::string a_record = gb_test::dns_record("box.local", 1, gb_test::a_rdata(10, 77, 0, 9));
@@ -129,6 +171,7 @@ std::string response(const std::vector<std::string> &records) {
 struct DatagramCase {
     const char *label;
     std::vector<std::string> datagrams;
+    PortHolder holder; // of 5353 on the listening side
     int exit_code;
     const char *output;
 };
@@ -139,6 +182,8 @@ class DiscoveryOfHandMadeResponses : public testing::TestWithParam<DatagramCase>
 TEST_P(DiscoveryOfHandMadeResponses, NeedsSrvAndAInOneDatagram) {
     NamespacePair pair;
     SKIP_WITHOUT_NAMESPACES(pair);
+    MdnsPortHold hold(pair.client(), GetParam().holder);
+    ASSERT_TRUE(hold.held);
     const std::vector<std::string> &datagrams = GetParam().datagrams;
     pid_t sender = gb_test::start_in_namespace(pair.server(), [&datagrams] {
         const uint8_t group[4] = {224, 0, 0, 251};
@@ -164,10 +209,21 @@ TEST_P(DiscoveryOfHandMadeResponses, NeedsSrvAndAInOneDatagram) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lan, DiscoveryOfHandMadeResponses,
-    testing::Values(
-        DatagramCase{"together", {response({srv_record, a_record})}, 0, "10.77.0.9 4242\n"},
-        DatagramCase{
-            "apart", {response({srv_record}), response({a_record})}, 1, "no server found\n"}),
+    testing::Values(DatagramCase{"together",
+                                 {response({srv_record, a_record})},
+                                 PortHolder::none,
+                                 0,
+                                 "10.77.0.9 4242\n"},
+                    DatagramCase{"apart",
+                                 {response({srv_record}), response({a_record})},
+                                 PortHolder::none,
+                                 1,
+                                 "no server found\n"},
+                    DatagramCase{"beside_responder_sharing_by_port_reuse_only",
+                                 {response({srv_record, a_record})},
+                                 PortHolder::sharing,
+                                 0,
+                                 "10.77.0.9 4242\n"}),
     [](const testing::TestParamInfo<DatagramCase> &tested) { return tested.param.label; });
 
 struct CrowdCase {
@@ -213,47 +269,6 @@ INSTANTIATE_TEST_SUITE_P(AdapterQueryInNamespace, CrowdedAdapters,
                          [](const testing::TestParamInfo<CrowdCase> &tested) {
                              return tested.param.label;
                          });
-
-enum class PortHolder { none, alone, sharing };
-
-// Holds UDP port 5353 inside a namespace until destroyed: alone, or sharing it with sockets
-// that set port reuse too, as a responder does.
-class MdnsPortHold {
-  public:
-    MdnsPortHold(const std::string &name, PortHolder holder) {
-        int ready[2];
-        if (holder == PortHolder::none || pipe(ready) != 0) {
-            held = holder == PortHolder::none;
-            return;
-        }
-        child = gb_test::start_in_namespace(name, [&ready, holder] {
-            int fd = socket(AF_INET, SOCK_DGRAM, 0);
-            int on = 1;
-            if (holder == PortHolder::sharing) {
-                setsockopt(fd, SOL_SOCKET, SO_REUSEPORT, &on, sizeof on);
-            }
-            sockaddr_in local{};
-            local.sin_family = AF_INET;
-            local.sin_port = htons(5353);
-            char bound = bind(fd, reinterpret_cast<sockaddr *>(&local), sizeof local) == 0;
-            if (write(ready[1], &bound, 1) == 1) {
-                pause();
-            }
-        });
-        close(ready[1]);
-        char bound = 0;
-        held = read(ready[0], &bound, 1) == 1 && bound != 0;
-        close(ready[0]);
-    }
-    ~MdnsPortHold() { gb_test::stop_child(child); }
-    MdnsPortHold(const MdnsPortHold &) = delete;
-    MdnsPortHold &operator=(const MdnsPortHold &) = delete;
-
-    bool held = false;
-
-  private:
-    pid_t child = -1;
-};
 
 struct WireCase {
     const char *label;
