@@ -15,8 +15,8 @@ NativeSocket connect_first(const addrinfo *addresses) {
         if (socket == invalid_native_socket) {
             continue;
         }
-        if (connect(socket, address->ai_addr, static_cast<SocketLength>(address->ai_addrlen)) ==
-            0) {
+        if (connect_native_socket(socket, address->ai_addr,
+                                  static_cast<SocketLength>(address->ai_addrlen)) == 0) {
             return socket;
         }
         close_keeping_error(socket);

@@ -46,6 +46,9 @@ inline NativeSocket accept_native_socket(NativeSocket listener) {
     return accept4(listener, nullptr, nullptr, SOCK_CLOEXEC);
 }
 
+// A blocking connect that goes on through signals: 0, or -1 with errno set.
+int connect_native_socket(NativeSocket socket, const sockaddr *address, SocketLength length);
+
 inline int close_native_socket(NativeSocket socket) {
     return close(socket);
 }

@@ -52,6 +52,12 @@ inline NativeSocket accept_native_socket(NativeSocket listener) {
     return socket;
 }
 
+// No signal interrupts a blocking connect here.
+inline int connect_native_socket(NativeSocket socket, const sockaddr *address,
+                                 SocketLength length) {
+    return connect(socket, address, length);
+}
+
 inline int close_native_socket(NativeSocket socket) {
     return closesocket(socket);
 }

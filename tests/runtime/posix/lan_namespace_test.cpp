@@ -7,13 +7,19 @@
 #include "tests/runtime/dns_test_messages.h"
 #include "tests/runtime/posix/lan_peers.h"
 #include "tests/runtime/posix/network_namespaces.h"
+#include "tests/runtime/socket_probe.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
+#include <csignal>
+#include <cstring>
 #include <netinet/in.h>
+#include <pthread.h>
 #include <string>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -334,5 +340,78 @@ TEST(LanPeersInNamespaces, ResponderCachesTheAnnouncement) {
         EXPECT_NE(log.find(record), std::string::npos) << record << "\n" << log;
     }
 }
+
+void on_timer_signal(int) {}
+
+// Connects while a timer signal every 20 ms interrupts whatever the connect waits in, as a
+// host program's periodic timer does.
+std::string connect_under_timer_signal(const char *host, uint32_t port) {
+    struct sigaction action {};
+    action.sa_handler = on_timer_signal; // without SA_RESTART
+    sigaction(SIGALRM, &action, nullptr);
+    itimerval every_20_ms{{0, 20000}, {0, 20000}};
+    setitimer(ITIMER_REAL, &every_20_ms, nullptr);
+    SocketHandle socket = vortelan_gb_runtime_tcp_connect(host, port);
+    int error = errno;
+    itimerval off{};
+    setitimer(ITIMER_REAL, &off, nullptr);
+    if (socket == VORTELAN_GB_RUNTIME_INVALID_SOCKET) {
+        return std::string("failed: ") + std::strerror(error);
+    }
+    vortelan_gb_runtime_socket_close(socket);
+    return "connected";
+}
+
+// A listener whose one-place queue is full drops the connect's first SYN; it takes the queued
+// connection 300 ms later, so that the SYN sent again after a second is answered.
+std::string connect_to_listener_that_answers_late() {
+    SocketHandle listener = vortelan_gb_runtime_tcp_listen_ipv4(0, 0, false);
+    uint16_t port = gb_test::port_of(listener);
+    SocketHandle queued = vortelan_gb_runtime_tcp_connect("127.0.0.1", port);
+    sigset_t timer_signal;
+    sigemptyset(&timer_signal);
+    sigaddset(&timer_signal, SIGALRM);
+    pthread_sigmask(SIG_BLOCK, &timer_signal, nullptr);
+    std::thread late_acceptor([listener] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        vortelan_gb_runtime_socket_close(vortelan_gb_runtime_tcp_accept(listener));
+    });
+    pthread_sigmask(SIG_UNBLOCK, &timer_signal, nullptr);
+    std::string outcome = connect_under_timer_signal("127.0.0.1", port);
+    late_acceptor.join();
+    vortelan_gb_runtime_socket_close(queued);
+    vortelan_gb_runtime_socket_close(listener);
+    return outcome;
+}
+
+struct SlowConnectCase {
+    const char *label;
+    const char *host; // null: a listener of the namespace itself that answers late
+    const char *outcome;
+};
+
+class ConnectUnderTimerSignal : public testing::TestWithParam<SlowConnectCase> {};
+
+TEST_P(ConnectUnderTimerSignal, EndsOnlyWithItsOwnOutcome) {
+    NamespacePair pair;
+    SKIP_WITHOUT_NAMESPACES(pair);
+    const char *host = GetParam().host;
+    EXPECT_EQ(gb_test::run_in_namespace(pair.client(),
+                                        [host] {
+                                            vortelan_gb_runtime_net_init();
+                                            return host == nullptr
+                                                       ? connect_to_listener_that_answers_late()
+                                                       : connect_under_timer_signal(host, 25100);
+                                        }),
+              GetParam().outcome);
+}
+
+// No host answers for 10.77.0.9 on the client's link, which the system gives up after about
+// three seconds.
+INSTANTIATE_TEST_SUITE_P(
+    Tcp, ConnectUnderTimerSignal,
+    testing::Values(SlowConnectCase{"answered_late", nullptr, "connected"},
+                    SlowConnectCase{"nobody_answers", "10.77.0.9", "failed: No route to host"}),
+    [](const testing::TestParamInfo<SlowConnectCase> &tested) { return tested.param.label; });
 
 } // namespace
