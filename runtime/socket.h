@@ -3,7 +3,8 @@
 
 /* Portable socket layer for LAN play: reference-counted start of the platform socket
    library, TCP connect, listen and accept, raw reads and writes, and a vocabulary of error
-   predicates so that callers never test platform error numbers themselves. */
+   predicates so that callers never test platform error numbers themselves. No socket of this
+   layer is inherited by a program the process starts. */
 
 #include <stdbool.h>
 #include <stddef.h>

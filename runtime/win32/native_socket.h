@@ -43,7 +43,8 @@ inline NativeSocket open_native_socket(int family, int type, int protocol) {
                       WSA_FLAG_OVERLAPPED | WSA_FLAG_NO_HANDLE_INHERIT);
 }
 
-// An accepted socket does not take the listener's inheritance flag.
+// An accepted socket does not take the listener's inheritance flag. Should a layered
+// provider refuse to clear it, the connection is still worth taking.
 inline NativeSocket accept_native_socket(NativeSocket listener) {
     NativeSocket socket = accept(listener, nullptr, nullptr);
     if (socket != INVALID_SOCKET) {
