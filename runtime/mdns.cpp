@@ -135,6 +135,8 @@ int vortelan_gb_runtime_mdns_discover_named(const char *service_type, char *host
     if (handle == VORTELAN_GB_RUNTIME_INVALID_SOCKET) {
         return -1;
     }
+    // The machine's own responder may hold the port with port reuse alone.
+    vortelan_gb_runtime_udp_share_port(handle);
     if (vortelan_gb_runtime_udp_bind(handle, any_address, mdns_port) != 0) {
         close_udp_socket(handle);
         return -1;

@@ -3,7 +3,8 @@
 
 /* Portable socket layer for LAN play: reference-counted start of the platform socket
    library, TCP connect, listen and accept, raw reads and writes, and a vocabulary of error
-   predicates so that callers never test platform error numbers themselves. */
+   predicates so that callers never test platform error numbers themselves. No socket of this
+   layer is inherited by a program the process starts. */
 
 #include <stdbool.h>
 #include <stddef.h>
@@ -45,7 +46,8 @@ const char *vortelan_gb_runtime_socket_error_string(int error);
 
 /* The caller holds a net_init reference while it uses these. */
 /* Tries every address of host in resolver order (IPv4 and IPv6); a blocking socket with
-   TCP_NODELAY, or the invalid value. */
+   TCP_NODELAY, or the invalid value. A port outside 1..65535 is refused at once as an
+   invalid argument. */
 SocketHandle vortelan_gb_runtime_tcp_connect(const char *host, uint32_t port);
 /* Listens on 0.0.0.0 with SO_REUSEADDR; the invalid value on failure. */
 SocketHandle vortelan_gb_runtime_tcp_listen_ipv4(uint16_t port, int backlog, bool nonblocking);

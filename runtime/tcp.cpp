@@ -6,16 +6,17 @@ namespace {
 
 constexpr size_t port_text_capacity = 16;
 constexpr int option_on = 1;
+constexpr uint32_t largest_port = 65535;
 
 NativeSocket connect_first(const addrinfo *addresses) {
     for (const addrinfo *address = addresses; address != nullptr; address = address->ai_next) {
         NativeSocket socket =
-            ::socket(address->ai_family, address->ai_socktype, address->ai_protocol);
+            open_native_socket(address->ai_family, address->ai_socktype, address->ai_protocol);
         if (socket == invalid_native_socket) {
             continue;
         }
-        if (connect(socket, address->ai_addr, static_cast<SocketLength>(address->ai_addrlen)) ==
-            0) {
+        if (connect_native_socket(socket, address->ai_addr,
+                                  static_cast<SocketLength>(address->ai_addrlen)) == 0) {
             return socket;
         }
         close_keeping_error(socket);
@@ -26,6 +27,12 @@ NativeSocket connect_first(const addrinfo *addresses) {
 } // namespace
 
 SocketHandle vortelan_gb_runtime_tcp_connect(const char *host, uint32_t port) {
+    // A port that TCP cannot carry must not reach another port by losing its high bits, and
+    // port 0 names no service.
+    if (port == 0 || port > largest_port) {
+        report_invalid_argument();
+        return VORTELAN_GB_RUNTIME_INVALID_SOCKET;
+    }
     char port_text[port_text_capacity];
     std::snprintf(port_text, sizeof port_text, "%u", static_cast<unsigned>(port));
     addrinfo hints{};
@@ -45,7 +52,7 @@ SocketHandle vortelan_gb_runtime_tcp_connect(const char *host, uint32_t port) {
 }
 
 SocketHandle vortelan_gb_runtime_tcp_listen_ipv4(uint16_t port, int backlog, bool nonblocking) {
-    NativeSocket socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    NativeSocket socket = open_native_socket(AF_INET, SOCK_STREAM, 0);
     if (socket == invalid_native_socket) {
         return VORTELAN_GB_RUNTIME_INVALID_SOCKET;
     }
@@ -63,7 +70,7 @@ SocketHandle vortelan_gb_runtime_tcp_listen_ipv4(uint16_t port, int backlog, boo
 }
 
 SocketHandle vortelan_gb_runtime_tcp_accept(SocketHandle listener) {
-    NativeSocket socket = accept(native_socket(listener), nullptr, nullptr);
+    NativeSocket socket = accept_native_socket(native_socket(listener));
     if (socket == invalid_native_socket) {
         return VORTELAN_GB_RUNTIME_INVALID_SOCKET;
     }

@@ -25,7 +25,7 @@ sockaddr_in to_sockaddr(const uint8_t address[4], uint16_t port) {
 } // namespace
 
 SocketHandle vortelan_gb_runtime_udp_open(void) {
-    NativeSocket socket = ::socket(AF_INET, SOCK_DGRAM, 0);
+    NativeSocket socket = open_native_socket(AF_INET, SOCK_DGRAM, 0);
     if (socket == invalid_native_socket) {
         return VORTELAN_GB_RUNTIME_INVALID_SOCKET;
     }

@@ -36,6 +36,19 @@ inline SocketHandle socket_handle(NativeSocket socket) {
     return static_cast<SocketHandle>(static_cast<intptr_t>(socket));
 }
 
+// Sockets are never inherited: a program started from here must not hold our ports open
+// after we end.
+inline NativeSocket open_native_socket(int family, int type, int protocol) {
+    return ::socket(family, type | SOCK_CLOEXEC, protocol);
+}
+
+inline NativeSocket accept_native_socket(NativeSocket listener) {
+    return accept4(listener, nullptr, nullptr, SOCK_CLOEXEC);
+}
+
+// A blocking connect that goes on through signals: 0, or -1 with errno set.
+int connect_native_socket(NativeSocket socket, const sockaddr *address, SocketLength length);
+
 inline int close_native_socket(NativeSocket socket) {
     return close(socket);
 }
@@ -46,6 +59,10 @@ inline void close_keeping_error(NativeSocket socket) {
     int error = errno;
     close(socket);
     errno = error;
+}
+
+inline void report_invalid_argument() {
+    errno = EINVAL;
 }
 
 inline int set_blocking(NativeSocket socket, bool blocking) {

@@ -36,6 +36,29 @@ inline SocketHandle socket_handle(NativeSocket socket) {
     return static_cast<SocketHandle>(socket);
 }
 
+// Sockets are never inherited: a program started from here must not hold our ports open
+// after we end. The flags are those that socket() gives, without inheritance.
+inline NativeSocket open_native_socket(int family, int type, int protocol) {
+    return WSASocketW(family, type, protocol, nullptr, 0,
+                      WSA_FLAG_OVERLAPPED | WSA_FLAG_NO_HANDLE_INHERIT);
+}
+
+// An accepted socket does not take the listener's inheritance flag. Should a layered
+// provider refuse to clear it, the connection is still worth taking.
+inline NativeSocket accept_native_socket(NativeSocket listener) {
+    NativeSocket socket = accept(listener, nullptr, nullptr);
+    if (socket != INVALID_SOCKET) {
+        SetHandleInformation(reinterpret_cast<HANDLE>(socket), HANDLE_FLAG_INHERIT, 0);
+    }
+    return socket;
+}
+
+// No signal interrupts a blocking connect here.
+inline int connect_native_socket(NativeSocket socket, const sockaddr *address,
+                                 SocketLength length) {
+    return connect(socket, address, length);
+}
+
 inline int close_native_socket(NativeSocket socket) {
     return closesocket(socket);
 }
@@ -46,6 +69,10 @@ inline void close_keeping_error(NativeSocket socket) {
     int error = WSAGetLastError();
     closesocket(socket);
     WSASetLastError(error);
+}
+
+inline void report_invalid_argument() {
+    WSASetLastError(WSAEINVAL);
 }
 
 inline int set_blocking(NativeSocket socket, bool blocking) {

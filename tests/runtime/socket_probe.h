@@ -3,6 +3,7 @@
 #include "runtime/socket.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace gb_test {
 
@@ -20,5 +21,12 @@ void reset_on_close(SocketHandle handle);
 // Whether a TCP socket that asks to share addresses (SO_REUSEADDR) can bind the port on every
 // interface.
 bool can_bind_sharing_address(uint16_t port);
+
+// The platform's error number for an invalid argument.
+extern const int invalid_argument_error;
+
+// How many of the sockets a program started as the launcher starts programs finds open in
+// itself; -1 when it could not be started.
+int sockets_held_by_launched_program(const std::vector<SocketHandle> &handles);
 
 } // namespace gb_test

@@ -147,4 +147,23 @@ TEST_F(Tcp, ListenOnPortInUseFails) {
     EXPECT_FALSE(can_bind_sharing_address(port_of(listener)));
 }
 
+TEST_F(Tcp, PortOutsideItsRangeIsRefusedWithoutSending) {
+    listener = vortelan_gb_runtime_tcp_listen_ipv4(0, 4, false);
+    ASSERT_NE(listener, invalid_socket);
+    for (uint32_t port : {0u, 65536u + port_of(listener)}) {
+        EXPECT_EQ(vortelan_gb_runtime_tcp_connect("127.0.0.1", port), invalid_socket) << port;
+        EXPECT_EQ(vortelan_gb_runtime_socket_last_error(), gb_test::invalid_argument_error);
+    }
+    EXPECT_EQ(vortelan_gb_runtime_socket_wait_readable(listener, 100), 0);
+}
+
+// A program started while sockets are open must not keep their ports after we end.
+TEST_F(Tcp, LaunchedProgramInheritsNoSocket) {
+    connect_pair("127.0.0.1", false);
+    SocketHandle datagrams = vortelan_gb_runtime_udp_open();
+    ASSERT_NE(datagrams, invalid_socket);
+    EXPECT_EQ(gb_test::sockets_held_by_launched_program({listener, client, server, datagrams}), 0);
+    vortelan_gb_runtime_socket_close(datagrams);
+}
+
 } // namespace

@@ -7,13 +7,19 @@
 #include "tests/runtime/dns_test_messages.h"
 #include "tests/runtime/posix/lan_peers.h"
 #include "tests/runtime/posix/network_namespaces.h"
+#include "tests/runtime/socket_probe.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
+#include <csignal>
+#include <cstring>
 #include <netinet/in.h>
+#include <pthread.h>
 #include <string>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -51,7 +57,8 @@ bool describe_address(void *context, const NetworkAdapter *adapter, const uint8_
     auto *described = static_cast<Description *>(context);
     if (described->adapter != adapter->name) {
         described->adapter = adapter->name;
-        // Appended piece by piece: GCC's -O3 reads chains of string additions as overlapping copies.
+        // Appended piece by piece: GCC's -O3 reads chains of string additions as overlapping
+        // copies.
         described->text.append(described->text.empty() ? "" : "\n")
             .append(described->adapter)
             .append(adapter->up ? " up" : " down")
@@ -119,6 +126,47 @@ TEST(LanDiscoveryInNamespaces, FindsAdvertisedServer) {
     EXPECT_EQ(immediate.output, "no server found\n");
 }
 
+enum class PortHolder { none, alone, sharing };
+
+// Holds UDP port 5353 inside a namespace until destroyed: alone, or sharing it with sockets
+// that set port reuse too, as a responder does.
+class MdnsPortHold {
+  public:
+    MdnsPortHold(const std::string &name, PortHolder holder) {
+        int ready[2];
+        if (holder == PortHolder::none || pipe(ready) != 0) {
+            held = holder == PortHolder::none;
+            return;
+        }
+        child = gb_test::start_in_namespace(name, [&ready, holder] {
+            int fd = socket(AF_INET, SOCK_DGRAM, 0);
+            int on = 1;
+            if (holder == PortHolder::sharing) {
+                setsockopt(fd, SOL_SOCKET, SO_REUSEPORT, &on, sizeof on);
+            }
+            sockaddr_in local{};
+            local.sin_family = AF_INET;
+            local.sin_port = htons(5353);
+            char bound = bind(fd, reinterpret_cast<sockaddr *>(&local), sizeof local) == 0;
+            if (write(ready[1], &bound, 1) == 1) {
+                pause();
+            }
+        });
+        close(ready[1]);
+        char bound = 0;
+        held = read(ready[0], &bound, 1) == 1 && bound != 0;
+        close(ready[0]);
+    }
+    ~MdnsPortHold() { gb_test::stop_child(child); }
+    MdnsPortHold(const MdnsPortHold &) = delete;
+    MdnsPortHold &operator=(const MdnsPortHold &) = delete;
+
+    bool held = false;
+
+  private:
+    pid_t child = -1;
+};
+
 const std::string srv_record =
     gb_test::dns_record("Box._gb_runtime._tcp.local", 33, gb_test::srv_rdata(4242, "box.local"));
 const std::string a_record = gb_test::dns_record("box.local", 1, gb_test::a_rdata(10, 77, 0, 9));
@@ -129,6 +177,7 @@ std::string response(const std::vector<std::string> &records) {
 struct DatagramCase {
     const char *label;
     std::vector<std::string> datagrams;
+    PortHolder holder; // of 5353 on the listening side
     int exit_code;
     const char *output;
 };
@@ -139,6 +188,8 @@ class DiscoveryOfHandMadeResponses : public testing::TestWithParam<DatagramCase>
 TEST_P(DiscoveryOfHandMadeResponses, NeedsSrvAndAInOneDatagram) {
     NamespacePair pair;
     SKIP_WITHOUT_NAMESPACES(pair);
+    MdnsPortHold hold(pair.client(), GetParam().holder);
+    ASSERT_TRUE(hold.held);
     const std::vector<std::string> &datagrams = GetParam().datagrams;
     pid_t sender = gb_test::start_in_namespace(pair.server(), [&datagrams] {
         const uint8_t group[4] = {224, 0, 0, 251};
@@ -164,10 +215,21 @@ TEST_P(DiscoveryOfHandMadeResponses, NeedsSrvAndAInOneDatagram) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lan, DiscoveryOfHandMadeResponses,
-    testing::Values(
-        DatagramCase{"together", {response({srv_record, a_record})}, 0, "10.77.0.9 4242\n"},
-        DatagramCase{
-            "apart", {response({srv_record}), response({a_record})}, 1, "no server found\n"}),
+    testing::Values(DatagramCase{"together",
+                                 {response({srv_record, a_record})},
+                                 PortHolder::none,
+                                 0,
+                                 "10.77.0.9 4242\n"},
+                    DatagramCase{"apart",
+                                 {response({srv_record}), response({a_record})},
+                                 PortHolder::none,
+                                 1,
+                                 "no server found\n"},
+                    DatagramCase{"beside_responder_sharing_by_port_reuse_only",
+                                 {response({srv_record, a_record})},
+                                 PortHolder::sharing,
+                                 0,
+                                 "10.77.0.9 4242\n"}),
     [](const testing::TestParamInfo<DatagramCase> &tested) { return tested.param.label; });
 
 struct CrowdCase {
@@ -213,47 +275,6 @@ INSTANTIATE_TEST_SUITE_P(AdapterQueryInNamespace, CrowdedAdapters,
                          [](const testing::TestParamInfo<CrowdCase> &tested) {
                              return tested.param.label;
                          });
-
-enum class PortHolder { none, alone, sharing };
-
-// Holds UDP port 5353 inside a namespace until destroyed: alone, or sharing it with sockets
-// that set port reuse too, as a responder does.
-class MdnsPortHold {
-  public:
-    MdnsPortHold(const std::string &name, PortHolder holder) {
-        int ready[2];
-        if (holder == PortHolder::none || pipe(ready) != 0) {
-            held = holder == PortHolder::none;
-            return;
-        }
-        child = gb_test::start_in_namespace(name, [&ready, holder] {
-            int fd = socket(AF_INET, SOCK_DGRAM, 0);
-            int on = 1;
-            if (holder == PortHolder::sharing) {
-                setsockopt(fd, SOL_SOCKET, SO_REUSEPORT, &on, sizeof on);
-            }
-            sockaddr_in local{};
-            local.sin_family = AF_INET;
-            local.sin_port = htons(5353);
-            char bound = bind(fd, reinterpret_cast<sockaddr *>(&local), sizeof local) == 0;
-            if (write(ready[1], &bound, 1) == 1) {
-                pause();
-            }
-        });
-        close(ready[1]);
-        char bound = 0;
-        held = read(ready[0], &bound, 1) == 1 && bound != 0;
-        close(ready[0]);
-    }
-    ~MdnsPortHold() { gb_test::stop_child(child); }
-    MdnsPortHold(const MdnsPortHold &) = delete;
-    MdnsPortHold &operator=(const MdnsPortHold &) = delete;
-
-    bool held = false;
-
-  private:
-    pid_t child = -1;
-};
 
 struct WireCase {
     const char *label;
@@ -319,5 +340,78 @@ TEST(LanPeersInNamespaces, ResponderCachesTheAnnouncement) {
         EXPECT_NE(log.find(record), std::string::npos) << record << "\n" << log;
     }
 }
+
+void on_timer_signal(int) {}
+
+// Connects while a timer signal every 20 ms interrupts whatever the connect waits in, as a
+// host program's periodic timer does.
+std::string connect_under_timer_signal(const char *host, uint32_t port) {
+    struct sigaction action {};
+    action.sa_handler = on_timer_signal; // without SA_RESTART
+    sigaction(SIGALRM, &action, nullptr);
+    itimerval every_20_ms{{0, 20000}, {0, 20000}};
+    setitimer(ITIMER_REAL, &every_20_ms, nullptr);
+    SocketHandle socket = vortelan_gb_runtime_tcp_connect(host, port);
+    int error = errno;
+    itimerval off{};
+    setitimer(ITIMER_REAL, &off, nullptr);
+    if (socket == VORTELAN_GB_RUNTIME_INVALID_SOCKET) {
+        return std::string("failed: ") + std::strerror(error);
+    }
+    vortelan_gb_runtime_socket_close(socket);
+    return "connected";
+}
+
+// A listener whose one-place queue is full drops the connect's first SYN; it takes the queued
+// connection 300 ms later, so that the SYN sent again after a second is answered.
+std::string connect_to_listener_that_answers_late() {
+    SocketHandle listener = vortelan_gb_runtime_tcp_listen_ipv4(0, 0, false);
+    uint16_t port = gb_test::port_of(listener);
+    SocketHandle queued = vortelan_gb_runtime_tcp_connect("127.0.0.1", port);
+    sigset_t timer_signal;
+    sigemptyset(&timer_signal);
+    sigaddset(&timer_signal, SIGALRM);
+    pthread_sigmask(SIG_BLOCK, &timer_signal, nullptr);
+    std::thread late_acceptor([listener] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        vortelan_gb_runtime_socket_close(vortelan_gb_runtime_tcp_accept(listener));
+    });
+    pthread_sigmask(SIG_UNBLOCK, &timer_signal, nullptr);
+    std::string outcome = connect_under_timer_signal("127.0.0.1", port);
+    late_acceptor.join();
+    vortelan_gb_runtime_socket_close(queued);
+    vortelan_gb_runtime_socket_close(listener);
+    return outcome;
+}
+
+struct SlowConnectCase {
+    const char *label;
+    const char *host; // null: a listener of the namespace itself that answers late
+    const char *outcome;
+};
+
+class ConnectUnderTimerSignal : public testing::TestWithParam<SlowConnectCase> {};
+
+TEST_P(ConnectUnderTimerSignal, EndsOnlyWithItsOwnOutcome) {
+    NamespacePair pair;
+    SKIP_WITHOUT_NAMESPACES(pair);
+    const char *host = GetParam().host;
+    EXPECT_EQ(gb_test::run_in_namespace(pair.client(),
+                                        [host] {
+                                            vortelan_gb_runtime_net_init();
+                                            return host == nullptr
+                                                       ? connect_to_listener_that_answers_late()
+                                                       : connect_under_timer_signal(host, 25100);
+                                        }),
+              GetParam().outcome);
+}
+
+// No host answers for 10.77.0.9 on the client's link, which the system gives up after about
+// three seconds.
+INSTANTIATE_TEST_SUITE_P(
+    Tcp, ConnectUnderTimerSignal,
+    testing::Values(SlowConnectCase{"answered_late", nullptr, "connected"},
+                    SlowConnectCase{"nobody_answers", "10.77.0.9", "failed: No route to host"}),
+    [](const testing::TestParamInfo<SlowConnectCase> &tested) { return tested.param.label; });
 
 } // namespace

@@ -1,7 +1,12 @@
 #include "tests/runtime/socket_probe.h"
 
+#include "runtime/process.h"
+#include "tests/support/temp_dir.h"
+
 #include <arpa/inet.h>
+#include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -15,6 +20,8 @@ int fd_of(SocketHandle handle) {
 }
 
 } // namespace
+
+const int invalid_argument_error = EINVAL;
 
 uint16_t port_of(SocketHandle handle) {
     sockaddr_in address{};
@@ -42,6 +49,18 @@ bool can_bind_sharing_address(uint16_t port) {
     bool bound = bind(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
     close(socket);
     return bound;
+}
+
+// The program counts every socket among its descriptors, whatever their numbers.
+int sockets_held_by_launched_program(const std::vector<SocketHandle> &) {
+    TempDir folder;
+    std::string counter = folder.file("count_sockets");
+    write_file(counter, "#!/bin/sh\nexit $(ls -l /proc/$$/fd | grep -c socket:)\n");
+    std::filesystem::permissions(counter, std::filesystem::perms::owner_all);
+    const char *const arguments[] = {counter.c_str(), nullptr};
+    int32_t status = -1;
+    return vortelan_gb_runtime_spawn_and_wait(counter.c_str(), arguments, &status) == 0 ? status
+                                                                                        : -1;
 }
 
 } // namespace gb_test

@@ -1,5 +1,9 @@
 #include "tests/runtime/socket_probe.h"
 
+#include "runtime/process.h"
+
+#include <string>
+
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
@@ -17,6 +21,8 @@ void set_receive_timeout(SOCKET socket, DWORD milliseconds) {
 }
 
 } // namespace
+
+const int invalid_argument_error = WSAEINVAL;
 
 uint16_t port_of(SocketHandle handle) {
     sockaddr_in address{};
@@ -52,6 +58,24 @@ bool can_bind_sharing_address(uint16_t port) {
     bool bound = bind(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
     closesocket(socket);
     return bound;
+}
+
+// The program is told the handle values, since it cannot list its own handles.
+int sockets_held_by_launched_program(const std::vector<SocketHandle> &handles) {
+    std::vector<std::string> values;
+    for (SocketHandle handle : handles) {
+        values.push_back(std::to_string(handle));
+    }
+    std::vector<const char *> arguments{GB_RUNTIME_TEST_SOCKET_COUNTER};
+    for (const std::string &value : values) {
+        arguments.push_back(value.c_str());
+    }
+    arguments.push_back(nullptr);
+    int32_t status = -1;
+    return vortelan_gb_runtime_spawn_and_wait(GB_RUNTIME_TEST_SOCKET_COUNTER, arguments.data(),
+                                              &status) == 0
+               ? status
+               : -1;
 }
 
 } // namespace gb_test
