@@ -2,6 +2,7 @@
 
 #include "input/binding_names.h"
 #include "menu/settings_file.h"
+#include "tests/support/key_event.h"
 #include "tests/support/temp_dir.h"
 #include "tests/ui/canvas.h"
 #include "tests/ui/screen_fixture.h"
@@ -184,6 +185,37 @@ TEST_F(KeyConfigLoop, RefusesKeysWhoseSavedNamesWouldNotReadBack) {
     EXPECT_EQ(reloaded.fast_key, SDLK_COMMA);
     EXPECT_EQ(reloaded.screenshot_key, SDLK_KP_COMMA);
     EXPECT_EQ(reloaded.escape_key, SDLK_1);
+}
+
+// SDL reports keycode 0 for keys the layout gives no character (LANG1, the conversion keys),
+// and the settings file blanks a control character: a slot taking either would fall back
+// to its defaults at the next start.
+TEST_F(KeyConfigLoop, RefusesKeysWithoutARealNameAndTheSlotReadsBackAsCaptured) {
+    SDL_Event no_keycode = gb_test::key_event(SDL_KEYDOWN, SDLK_UNKNOWN);
+    no_keycode.key.keysym.scancode = SDL_SCANCODE_LANG1;
+    SDL_Event control = gb_test::key_event(SDL_KEYDOWN, 1);
+    push_keys({SDLK_RETURN, SDLK_q});
+    ASSERT_EQ(SDL_PushEvent(&no_keycode), 1);
+    ASSERT_EQ(SDL_PushEvent(&control), 1);
+    push_quit();
+    run();
+    expect_prompt_shown("PRESS B");
+    expect_status_shown("KEY NAME CANNOT BE SAVED");
+
+    push_keys({SDLK_RETURN, SDLK_q});
+    ASSERT_EQ(SDL_PushEvent(&no_keycode), 1);
+    push_keys({SDLK_w});
+    ASSERT_EQ(SDL_PushEvent(&control), 1);
+    push_keys({SDLK_e, SDLK_r, SDLK_i, SDLK_j, SDLK_k, SDLK_l});
+    push_quit();
+    run();
+    expect_status_shown("KEY CONFIG SAVED");
+    MenuState reloaded;
+    gb_test::fill_menu_state(&reloaded);
+    vortelan_gb_runtime_menu_load_config_file(&reloaded);
+    EXPECT_EQ(reloaded.slot1_keys, state.slot1_keys);
+    EXPECT_EQ(reloaded.slot1_keys,
+              (SlotKeys{SDLK_i, SDLK_j, SDLK_k, SDLK_l, SDLK_q, SDLK_w, SDLK_e, SDLK_r}));
 }
 
 TEST_F(KeyConfigLoop, CursorWrapsAndBackLeaves) {
