@@ -305,6 +305,25 @@ TEST_F(KeyConfigLoop, UnpluggingThePadEndsTheWaitForItsRelease) {
     expect_prompt_shown("PRESS SELECT");
 }
 
+// SDL reports a trigger resting at the low end of its axis; near that end it is let go.
+TEST_F(KeyConfigLoop, ATriggerFillsOneStepWithItsPull) {
+    gb_test::VirtualPad trigger(SDL_JOYSTICK_TYPE_FLIGHT_STICK, 2, SDL_JOYSTICK_AXIS_MIN);
+    push_keys({SDLK_RETURN});
+    // Pulled through its travel and let go the same way.
+    for (int value : {-24000, 0, 32767, 0, -24000, -32768}) {
+        trigger.axis(2, static_cast<Sint16>(value));
+    }
+    push_keys({SDLK_x, SDLK_BACKSPACE, SDLK_RETURN, SDLK_RIGHT, SDLK_LEFT, SDLK_UP, SDLK_DOWN});
+    push_quit();
+    run();
+    const std::string a_name = vortelan_gb_runtime_key_config_key_name(state.slot1_keys[4]);
+    EXPECT_TRUE(a_name.starts_with("JOY@") && a_name.ends_with(":A2+")) << a_name;
+    EXPECT_EQ(state.slot1_keys,
+              (SlotKeys{SDLK_RIGHT, SDLK_LEFT, SDLK_UP, SDLK_DOWN, state.slot1_keys[4], SDLK_x,
+                        SDLK_BACKSPACE, SDLK_RETURN}));
+    expect_status_shown("KEY CONFIG SAVED");
+}
+
 TEST_F(KeyConfigLoop, PadEscapeBindingIsCapturedDuringASlotCapture) {
     gb_test::VirtualPad pad;
     state.escape_key = gb_test::pad_button(SDL_CONTROLLER_BUTTON_B);
