@@ -46,6 +46,13 @@ class KeyConfigLoop : public gb_test::ScreenTest {
         gb_test::expect_region_shows(*canvas, {78, 254, 354, 21},
                                      {78, 254, prompt, 3, colors::highlight}, colors::panel);
     }
+    // What the next start reads from the settings file.
+    static MenuState reloaded_state() {
+        MenuState reloaded;
+        gb_test::fill_menu_state(&reloaded);
+        vortelan_gb_runtime_menu_load_config_file(&reloaded);
+        return reloaded;
+    }
     std::string saved_line(const std::string &key) const {
         if (!std::filesystem::exists(config)) {
             return "(no file)";
@@ -179,9 +186,7 @@ TEST_F(KeyConfigLoop, RefusesKeysWhoseSavedNamesWouldNotReadBack) {
     push_quit();
     run();
     expect_status_shown("KEY CONFIG SAVED");
-    MenuState reloaded;
-    gb_test::fill_menu_state(&reloaded);
-    vortelan_gb_runtime_menu_load_config_file(&reloaded);
+    const MenuState reloaded = reloaded_state();
     EXPECT_EQ(reloaded.fast_key, SDLK_COMMA);
     EXPECT_EQ(reloaded.screenshot_key, SDLK_KP_COMMA);
     EXPECT_EQ(reloaded.escape_key, SDLK_1);
@@ -210,9 +215,7 @@ TEST_F(KeyConfigLoop, RefusesKeysWithoutARealNameAndTheSlotReadsBackAsCaptured) 
     push_quit();
     run();
     expect_status_shown("KEY CONFIG SAVED");
-    MenuState reloaded;
-    gb_test::fill_menu_state(&reloaded);
-    vortelan_gb_runtime_menu_load_config_file(&reloaded);
+    const MenuState reloaded = reloaded_state();
     EXPECT_EQ(reloaded.slot1_keys, state.slot1_keys);
     EXPECT_EQ(reloaded.slot1_keys,
               (SlotKeys{SDLK_i, SDLK_j, SDLK_k, SDLK_l, SDLK_q, SDLK_w, SDLK_e, SDLK_r}));
