@@ -10,8 +10,21 @@ OpenDevice open_devices[open_device_count];
 constexpr uint64_t identity_hash_start = 0x14650FB0739D0383ULL;
 constexpr uint64_t identity_hash_prime = 0x100000001B3ULL;
 
+// An entry holds a device only while SDL has it open under the instance id it was recorded
+// with. SDL never gives an instance id out twice in a process, so an entry left from an SDL
+// that has since quit, whose handles SDL freed, reads as free and its handles are never used.
 bool in_use(const OpenDevice &device) {
-    return device.joystick != nullptr;
+    return device.joystick != nullptr &&
+           SDL_JoystickFromInstanceID(device.instance_id) == device.joystick;
+}
+
+bool has_free_entry() {
+    for (const OpenDevice &device : open_devices) {
+        if (!in_use(device)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 OpenDevice *device_with_instance(SDL_JoystickID instance_id) {
@@ -98,9 +111,13 @@ void close_device(OpenDevice &device) {
     device = OpenDevice{};
 }
 
-// Opens device index i; true when it was opened (recorded or not). A device that finds no
-// free entry is closed again at once, so nothing leaks and the next rescan tries it again.
+// Opens device index i and records it; true when it is now in the table. With the table
+// full a device is left closed, so that it waits for an entry to free instead of being held
+// open where no lookup finds it; one that cannot be recorded is closed again at once.
 bool open_device(int index) {
+    if (!has_free_entry()) {
+        return false;
+    }
     if (SDL_IsGameController(index)) {
         SDL_GameController *controller = SDL_GameControllerOpen(index);
         if (controller == nullptr) {
@@ -108,6 +125,7 @@ bool open_device(int index) {
         }
         if (!remember_device(controller, SDL_GameControllerGetJoystick(controller), index)) {
             SDL_GameControllerClose(controller);
+            return false;
         }
         return true;
     }
@@ -117,6 +135,7 @@ bool open_device(int index) {
     }
     if (!remember_device(nullptr, joystick, index)) {
         SDL_JoystickClose(joystick);
+        return false;
     }
     return true;
 }
@@ -142,7 +161,10 @@ int vortelan_gb_runtime_key_config_open_game_controllers() {
 
 void vortelan_gb_runtime_key_config_close_game_controllers() {
     for (OpenDevice &device : open_devices) {
-        close_device(device);
+        if (in_use(device)) {
+            close_device(device);
+        }
+        device = OpenDevice{};
     }
 }
 
@@ -159,6 +181,8 @@ void vortelan_gb_runtime_key_config_handle_device_event(const SDL_Event *event) 
     case SDL_JOYDEVICEREMOVED:
         if (OpenDevice *device = device_with_instance(event->jdevice.which)) {
             close_device(*device);
+            // The freed entry serves a device that found the table full.
+            vortelan_gb_runtime_key_config_open_game_controllers();
         }
         break;
     default:

@@ -3,7 +3,8 @@
 
 // The table of open game controllers and joysticks, their identity texts, and the lookups
 // that tie device-scoped bindings to the devices that are open now. SDL's joystick and
-// game-controller subsystems must be initialised first.
+// game-controller subsystems must be initialised first. Only the thread that polls SDL's
+// events may call these.
 
 #include "input/binding_code.h"
 #include "input/binding_devices.h"
@@ -28,14 +29,17 @@ struct OpenDevice {
 
 inline constexpr int open_device_count = 16;
 
-// Opens every attached device that is not open yet; returns how many this call opened.
+// Opens every attached device that is not open yet, as far as the 16 entries go; returns how
+// many this call opened and recorded. Devices beyond the 16th wait until an entry frees.
 int vortelan_gb_runtime_key_config_open_game_controllers();
 
-// Closes every open device and frees the whole table.
+// Closes every open device and empties the table. The menu leaves its devices to the end of
+// the process; a program that quits SDL and goes on calls this before SDL_Quit. Entries left
+// from an SDL that has quit anyway are forgotten, never closed, since SDL freed their handles.
 void vortelan_gb_runtime_key_config_close_game_controllers();
 
-// Device added events rescan, device removed events close that one device; every other
-// event, and null, is ignored.
+// Device added events rescan; device removed events close that one device and rescan, so a
+// waiting device takes the freed entry. Every other event, and null, is ignored.
 void vortelan_gb_runtime_key_config_handle_device_event(const SDL_Event *event);
 
 // The open device that serves a binding: for slot >= 0 the first device carrying that

@@ -91,6 +91,31 @@ int hat_direction(uint8_t value) {
     return 3;
 }
 
+// Where an axis rests untouched: the first value SDL saw from it. A stick rests in the middle,
+// an analog trigger at an end of the range; an axis SDL has no value for counts as centred.
+int axis_rest(SDL_JoystickID which, uint8_t axis) {
+    SDL_Joystick *joystick = SDL_JoystickFromInstanceID(which);
+    Sint16 rest = 0;
+    if (joystick == nullptr || !SDL_JoystickGetAxisInitialState(joystick, axis, &rest)) {
+        return 0;
+    }
+    return rest;
+}
+
+// Only a pull away from rest is captured, in its direction. Past the threshold on the side
+// where the axis rests (a trigger let go) it is at rest, not pulled; a centred stick is
+// taken on both sides.
+BindingCode axis_capture(const SDL_JoyAxisEvent &motion) {
+    const int rest = axis_rest(motion.which, motion.axis);
+    if (motion.value >= capture_threshold && rest < capture_threshold) {
+        return scoped_event_code(motion.which, Kind::joystick_axis_positive, motion.axis);
+    }
+    if (motion.value <= -capture_threshold && rest > -capture_threshold) {
+        return scoped_event_code(motion.which, Kind::joystick_axis_negative, motion.axis);
+    }
+    return 0;
+}
+
 } // namespace
 
 BindingCode vortelan_gb_runtime_key_config_code_from_event(const SDL_Event *event) {
@@ -100,16 +125,8 @@ BindingCode vortelan_gb_runtime_key_config_code_from_event(const SDL_Event *even
     switch (event->type) {
     case SDL_KEYDOWN:
         return event->key.repeat != 0 ? 0 : event->key.keysym.sym;
-    case SDL_JOYAXISMOTION: {
-        const int value = event->jaxis.value;
-        if (value > -capture_threshold && value < capture_threshold) {
-            return 0;
-        }
-        return scoped_event_code(event->jaxis.which,
-                                 value > 0 ? Kind::joystick_axis_positive
-                                           : Kind::joystick_axis_negative,
-                                 event->jaxis.axis);
-    }
+    case SDL_JOYAXISMOTION:
+        return axis_capture(event->jaxis);
     case SDL_JOYHATMOTION:
         if (event->jhat.value == SDL_HAT_CENTERED) {
             return 0;

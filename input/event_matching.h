@@ -12,8 +12,9 @@
 #include <cstdint>
 
 // The binding an event would set: the keycode of a key press (not a repeat); for a joystick
-// button press, a hat leaving the centre or an axis at +-16000 or beyond, that input scoped
-// to the event's device. 0 for anything else, also for a device that is not open.
+// button press, a hat leaving the centre or an axis pulled away from where it rests to
+// +-16000 or beyond, that input scoped to the event's device. 0 for anything else, also for
+// a device that is not open. A trigger resting at -32768 is thus taken only when pulled up.
 BindingCode vortelan_gb_runtime_key_config_code_from_event(const SDL_Event *event);
 
 // True when the event concerns the binding; pressed_out (when not null) then tells whether it

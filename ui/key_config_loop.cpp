@@ -47,12 +47,14 @@ bool is_enter_key(BindingCode code) {
 }
 
 // A binding must read back from the name that the settings file stores, or the next start
-// loses it, a slot's whole list at once: SDL names some keys with an empty text, and a comma
-// in a name splits a slot's list.
+// loses it, a slot's whole list at once: SDL names keys without a keycode (0) and some others
+// with an empty text, the settings file blanks a name holding a control character, and a
+// comma in a name splits a slot's list.
 bool name_can_be_saved(BindingCode code, bool in_list) {
     char name[menu_key_text_capacity];
     vortelan_gb_runtime_copy_text(name, sizeof name, vortelan_gb_runtime_key_config_key_name(code));
-    return !(in_list && std::strchr(name, ',') != nullptr) &&
+    return name[0] != '\0' && !vortelan_gb_runtime_has_control_characters(name) &&
+           !(in_list && std::strchr(name, ',') != nullptr) &&
            vortelan_gb_runtime_key_config_key_from_name(name) == code;
 }
 

@@ -1,8 +1,10 @@
 #include "input/binding_devices.h"
 #include "input/binding_names.h"
+#include "input/binding_state.h"
 #include "input/controllers.h"
 #include "input/event_matching.h"
 
+#include "tests/input/fresh_process.h"
 #include "tests/input/virtual_devices.h"
 
 #include <gtest/gtest.h>
@@ -106,24 +108,45 @@ TEST_F(Controllers, TellsIdenticalPadsApartByOrdinalUntilReplugged) {
                                                                       &replugged_press, nullptr));
 }
 
-TEST_F(Controllers, ClosesADeviceBeyondSixteenAndOpensItOnceThereIsRoom) {
+TEST_F(Controllers, ASeventeenthPadWaitsClosedAndTakesTheFirstEntryThatFrees) {
     std::vector<SDL_JoystickID> devices;
     for (int n = 0; n < 17; ++n) {
-        devices.push_back(attach(DeviceType::joystick));
+        devices.push_back(attach(DeviceType::controller));
     }
-    EXPECT_EQ(vortelan_gb_runtime_key_config_open_game_controllers(), 17);
-    // Their added events rescan: the seventeenth is opened and closed again each time.
-    gb_test::deliver_device_events();
+    EXPECT_EQ(vortelan_gb_runtime_key_config_open_game_controllers(), 16);
+    gb_test::deliver_device_events(); // their added events rescan
     for (int n = 0; n < 16; ++n) {
         EXPECT_NE(joystick(devices[n]), nullptr) << n;
     }
     EXPECT_EQ(joystick(devices[16]), nullptr);
     EXPECT_EQ(scoped_event_code(devices[16], binding_code::Kind::joystick_button, 0), 0);
 
-    gb_test::detach(devices[0]);
+    // Only the unplugging happens: no other device arrives to make a rescan.
+    gb_test::detach(devices[3]);
     gb_test::deliver_device_events();
-    EXPECT_EQ(vortelan_gb_runtime_key_config_open_game_controllers(), 1);
     EXPECT_NE(joystick(devices[16]), nullptr);
+    EXPECT_NE(open_device(devices[16]), nullptr);
+    EXPECT_EQ(vortelan_gb_runtime_key_config_open_game_controllers(), 0);
+}
+
+// A host program may quit SDL and start it again; the table must then serve the new devices.
+TEST_F(Controllers, ForgetsTheDevicesOfAnSdlThatHasQuit) {
+    gb_test::expect_in_fresh_process([] {
+        attach(DeviceType::controller);
+        EXPECT_EQ(vortelan_gb_runtime_key_config_open_game_controllers(), 1);
+        SDL_Quit();
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
+        const SDL_JoystickID pad = attach(DeviceType::controller);
+        EXPECT_EQ(vortelan_gb_runtime_key_config_open_game_controllers(), 1);
+        gb_test::press_button(pad, 0, true);
+        const BindingCode pad_a = binding_code::unscoped(binding_code::Kind::controller_button, 0);
+        EXPECT_TRUE(vortelan_gb_runtime_key_config_binding_pressed(pad_a));
+        EXPECT_EQ(device_for_binding(-1, true)->instance_id, pad);
+
+        SDL_Quit();
+        vortelan_gb_runtime_key_config_close_game_controllers(); // frees nothing twice
+        EXPECT_EQ(device_for_binding(-1, false), nullptr);
+    });
 }
 
 TEST_F(Controllers, LookupsTieBindingSlotsToTheirDevices) {

@@ -2,6 +2,7 @@
 
 #include "input/binding_names.h"
 #include "menu/settings_file.h"
+#include "tests/support/key_event.h"
 #include "tests/support/temp_dir.h"
 #include "tests/ui/canvas.h"
 #include "tests/ui/screen_fixture.h"
@@ -44,6 +45,13 @@ class KeyConfigLoop : public gb_test::ScreenTest {
     void expect_prompt_shown(const std::string &prompt) const {
         gb_test::expect_region_shows(*canvas, {78, 254, 354, 21},
                                      {78, 254, prompt, 3, colors::highlight}, colors::panel);
+    }
+    // What the next start reads from the settings file.
+    static MenuState reloaded_state() {
+        MenuState reloaded;
+        gb_test::fill_menu_state(&reloaded);
+        vortelan_gb_runtime_menu_load_config_file(&reloaded);
+        return reloaded;
     }
     std::string saved_line(const std::string &key) const {
         if (!std::filesystem::exists(config)) {
@@ -178,12 +186,39 @@ TEST_F(KeyConfigLoop, RefusesKeysWhoseSavedNamesWouldNotReadBack) {
     push_quit();
     run();
     expect_status_shown("KEY CONFIG SAVED");
-    MenuState reloaded;
-    gb_test::fill_menu_state(&reloaded);
-    vortelan_gb_runtime_menu_load_config_file(&reloaded);
+    const MenuState reloaded = reloaded_state();
     EXPECT_EQ(reloaded.fast_key, SDLK_COMMA);
     EXPECT_EQ(reloaded.screenshot_key, SDLK_KP_COMMA);
     EXPECT_EQ(reloaded.escape_key, SDLK_1);
+}
+
+// SDL reports keycode 0 for keys the layout gives no character (LANG1, the conversion keys),
+// and the settings file blanks a control character: a slot taking either would fall back
+// to its defaults at the next start.
+TEST_F(KeyConfigLoop, RefusesKeysWithoutARealNameAndTheSlotReadsBackAsCaptured) {
+    SDL_Event no_keycode = gb_test::key_event(SDL_KEYDOWN, SDLK_UNKNOWN);
+    no_keycode.key.keysym.scancode = SDL_SCANCODE_LANG1;
+    SDL_Event control = gb_test::key_event(SDL_KEYDOWN, 1);
+    push_keys({SDLK_RETURN, SDLK_q});
+    ASSERT_EQ(SDL_PushEvent(&no_keycode), 1);
+    ASSERT_EQ(SDL_PushEvent(&control), 1);
+    push_quit();
+    run();
+    expect_prompt_shown("PRESS B");
+    expect_status_shown("KEY NAME CANNOT BE SAVED");
+
+    push_keys({SDLK_RETURN, SDLK_q});
+    ASSERT_EQ(SDL_PushEvent(&no_keycode), 1);
+    push_keys({SDLK_w});
+    ASSERT_EQ(SDL_PushEvent(&control), 1);
+    push_keys({SDLK_e, SDLK_r, SDLK_i, SDLK_j, SDLK_k, SDLK_l});
+    push_quit();
+    run();
+    expect_status_shown("KEY CONFIG SAVED");
+    const MenuState reloaded = reloaded_state();
+    EXPECT_EQ(reloaded.slot1_keys, state.slot1_keys);
+    EXPECT_EQ(reloaded.slot1_keys,
+              (SlotKeys{SDLK_i, SDLK_j, SDLK_k, SDLK_l, SDLK_q, SDLK_w, SDLK_e, SDLK_r}));
 }
 
 TEST_F(KeyConfigLoop, CursorWrapsAndBackLeaves) {
@@ -271,6 +306,25 @@ TEST_F(KeyConfigLoop, UnpluggingThePadEndsTheWaitForItsRelease) {
     const std::string b_name = vortelan_gb_runtime_key_config_key_name(state.key_config_pending[5]);
     EXPECT_TRUE(b_name.ends_with(":B1")) << b_name;
     expect_prompt_shown("PRESS SELECT");
+}
+
+// SDL reports a trigger resting at the low end of its axis; near that end it is let go.
+TEST_F(KeyConfigLoop, ATriggerFillsOneStepWithItsPull) {
+    gb_test::VirtualPad trigger(SDL_JOYSTICK_TYPE_FLIGHT_STICK, 2, SDL_JOYSTICK_AXIS_MIN);
+    push_keys({SDLK_RETURN});
+    // Pulled through its travel and let go the same way.
+    for (int value : {-24000, 0, 32767, 0, -24000, -32768}) {
+        trigger.axis(2, static_cast<Sint16>(value));
+    }
+    push_keys({SDLK_x, SDLK_BACKSPACE, SDLK_RETURN, SDLK_RIGHT, SDLK_LEFT, SDLK_UP, SDLK_DOWN});
+    push_quit();
+    run();
+    const std::string a_name = vortelan_gb_runtime_key_config_key_name(state.slot1_keys[4]);
+    EXPECT_TRUE(a_name.starts_with("JOY@") && a_name.ends_with(":A2+")) << a_name;
+    EXPECT_EQ(state.slot1_keys,
+              (SlotKeys{SDLK_RIGHT, SDLK_LEFT, SDLK_UP, SDLK_DOWN, state.slot1_keys[4], SDLK_x,
+                        SDLK_BACKSPACE, SDLK_RETURN}));
+    expect_status_shown("KEY CONFIG SAVED");
 }
 
 TEST_F(KeyConfigLoop, PadEscapeBindingIsCapturedDuringASlotCapture) {

@@ -17,9 +17,13 @@ constexpr BindingCode pad_button(SDL_GameControllerButton button) {
 class VirtualPad {
   public:
     VirtualPad();
+    // A device of another type (a flight stick, ...) whose axis SDL first sees at rest, as
+    // it sees an analog trigger: the registry opens it with the axis already there.
+    VirtualPad(SDL_JoystickType type, int resting_axis, Sint16 rest);
     SDL_JoystickID instance_id() const { return id; }
-    // Sets the button and lets SDL queue the events that this makes.
+    // Sets the input and lets SDL queue the events that this makes.
     void button(int index, bool down) const;
+    void axis(int index, Sint16 value) const;
     void press(int index) const;
     // Detaches the pad, held buttons and all, and lets SDL queue the removal.
     void unplug() const;
