@@ -45,36 +45,15 @@ for package in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
+source "$(dirname "$0")/lib/apt.sh"
+if ! find_root; then
+    echo "setup: missing ${missing[*]}; install them as root with:" \
+        "bash $(realpath "$0") $set_name${*:+ $*}" >&2
+    exit 1
+fi
 echo "setup: installing ${missing[*]} with apt-get, $reason"
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
 
-# Another apt or dpkg (an automatic update, a second terminal) may hold the package lock for a
-# while: wait for it, up to ten minutes, instead of failing.
-lock_wait_seconds=600
-apt_get() {
-    local waited=0 log
-    log="$(mktemp)"
-    until $sudo apt-get "$@" 2>"$log"; do
-        if ! grep -q "Could not get lock\|Unable to lock\|Unable to acquire" "$log"; then
-            cat "$log" >&2
-            rm -f "$log"
-            return 1
-        fi
-        if [ "$waited" -ge "$lock_wait_seconds" ]; then
-            cat "$log" >&2
-            echo "setup: the package lock was still held after $lock_wait_seconds s; try again later" >&2
-            rm -f "$log"
-            return 1
-        fi
-        [ "$waited" -eq 0 ] &&
-            echo "setup: another apt or dpkg holds the package lock; waiting for it to finish"
-        sleep 5
-        waited=$((waited + 5))
-    done
-    rm -f "$log"
-}
 # No package may start its service here: avahi-daemon would announce this machine on its real
 # network. Debian asks policy-rc.d before starting any.
 guard=""
@@ -84,5 +63,17 @@ if [ ! -e /usr/sbin/policy-rc.d ]; then
     $sudo chmod 755 "$guard"
     trap '$sudo rm -f "$guard"' EXIT
 fi
+# Nor may it start later, at the next boot or on a request to its socket: avahi-daemon brought
+# here for the tests stays masked (the links to /dev/null that systemctl mask makes, written
+# directly since systemd may not be running). The tests start their own copies.
+if [[ " ${missing[*]} " == *" avahi-daemon "* ]]; then
+    $sudo mkdir -p /etc/systemd/system
+    for unit in avahi-daemon.service avahi-daemon.socket; do
+        $sudo ln -sfn /dev/null "/etc/systemd/system/$unit"
+    done
+    [ ! -d /run/systemd/system ] || $sudo systemctl daemon-reload
+    echo "setup: avahi-daemon.service and avahi-daemon.socket are masked" \
+        "(systemctl unmask avahi-daemon.service avahi-daemon.socket undoes it)"
+fi
 apt_get update -qq
-apt_get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+apt_get install -y -qq --no-install-recommends "${missing[@]}"
