@@ -5,6 +5,9 @@
 # "wine.sh --end" ends the prefix's Wine session: its server and every program in it.
 export WINEPREFIX="${WINEPREFIX:-$HOME/.cache/gb-runtime/wine}"
 export WINEDEBUG="${WINEDEBUG:--all}"
+# Wine turns file names and command lines into Windows text by the locale, whatever the caller
+# set (a minimal system sets none).
+export LC_ALL=C.UTF-8
 # No installers for .NET and the HTML engine when the prefix is made.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 # Debian keeps the 64-bit loader and the server off the search path.
