@@ -9,6 +9,12 @@
 # The baseline is built once into build/idle-baseline-<commit> (some 15 seconds on two cores).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The baseline is built from the project's history.
+if ! command -v git >/dev/null || ! git rev-parse --git-dir >/dev/null 2>&1; then
+    echo "idle: needs git (apt-get install git) and a git clone of the project," \
+        "to build the baseline commit" >&2
+    exit 1
+fi
 build="$(realpath "${1:-build/default}")"
 seconds="${2:-10}"
 baseline_commit="$(git rev-parse --short "${3:-e67e4d5}")"
