@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The test run's summaries on recorded results: a skip named with GoogleTest's reason and one
 # with a skipped script's last line, a failure that passed when run once more, and the whole
-# run's counts with a last line that does not call a run with skips all passed.
+# run's counts, without the disabled helper tests, and a last line that does not call a run
+# with skips all passed.
 set -euo pipefail
 here="$(dirname "$0")"
 summary="$here/../../scripts/test_summary.sh"
