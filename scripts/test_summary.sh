@@ -44,6 +44,7 @@ done | while IFS=$'\t' read -r stage file; do
         }
         /<testcase / {
             name = attribute($0, "name"); status = attribute($0, "status")
+            sub(/  # GetParam\(\) = .*/, "", name)
             skip_message = ""; count = 0; in_output = 0
         }
         /<skipped / { skip_message = attribute($0, "message") }
