@@ -18,14 +18,18 @@ foreach(folder config roms screenshot)
 endforeach()
 
 set(CPACK_GENERATOR ZIP)
-set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
-set(CPACK_ARCHIVE_RELEASE_FILE_NAME gb_runtime-${PROJECT_VERSION}-windows-x64)
-set(CPACK_ARCHIVE_DEVELOPMENT_FILE_NAME gb_runtime_support-${PROJECT_VERSION}-windows-x64-dev)
+set(CPACK_PACKAGE_FILE_NAME gb_runtime-${PROJECT_VERSION}-windows-x64)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_STRIP_FILES ON)
-# Only these two: the test framework's install rules stay out.
-set(CPACK_COMPONENTS_ALL release development)
-set(CPACK_INSTALL_CMAKE_PROJECTS
-    "${PROJECT_BINARY_DIR};${PROJECT_NAME};release;/"
-    "${PROJECT_BINARY_DIR};${PROJECT_NAME};development;/")
+# Only the release's own files: the programs' bin/ and the test framework's install rules stay
+# out.
+set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};release;/")
 include(CPack)
+
+# The developer kit: the same packing of the support library's installed files, in a zip and
+# a folder of its own (the package preset windows-devkit).
+file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/CPackDevKitConfig.cmake @ONLY CONTENT [[
+include(@PROJECT_BINARY_DIR@/CPackConfig.cmake)
+set(CPACK_PACKAGE_FILE_NAME gb_runtime_support-@PROJECT_VERSION@-windows-x64-dev)
+set(CPACK_INSTALL_CMAKE_PROJECTS "@PROJECT_BINARY_DIR@;@PROJECT_NAME@;development;/")
+]])
