@@ -16,8 +16,8 @@ if [ "$platform" = windows ]; then
     toolchain=(-DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake")
     cc=x86_64-w64-mingw32-gcc-posix
     cxx=x86_64-w64-mingw32-g++-posix
-    # Programs stand alone, with the compiler's runtime linked in, as the project's own do.
-    standalone=(-static-libgcc -static-libstdc++ -static)
+    # The compiler's runtime linked in, so that Wine needs no DLL of it beside the programs.
+    standalone=(-static-libgcc -static-libstdc++)
     exe=.exe
     run() { scripts/wine.sh "$@"; }
 else
