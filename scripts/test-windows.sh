@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the 64-bit Windows configuration with mingw-w64 and runs every test under Wine.
+# Builds the 64-bit Windows configuration with mingw-w64 and runs every test under Wine, then
+# builds programs against the support library's developer kit and runs them there too.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,3 +25,5 @@ if ! ctest --preset windows -j 2; then
     echo "== windows: the failed tests once more"
     ctest --preset windows --rerun-failed
 fi
+echo "== windows: package: the developer kit and the shared library, taken by other programs"
+bash scripts/test-package.sh windows

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: a plain Release configure of the programs, the default and the
-# sanitizer configuration, the Windows build under Wine, then the fuzz targets (corpus replay
-# and a short bounded run of each).
+# sanitizer configuration, the support library installed and taken by other programs, the
+# Windows build under Wine, then the fuzz targets (corpus replay and a short bounded run of
+# each).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,6 +14,9 @@ jobs=$(nproc)
 echo "== plain Release configure: build"
 cmake -S . -B build/plain-release -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/plain-release -j "$jobs" --target gb_runtime_menu gb_runtime_lan
+echo "== plain Release configure: install"
+rm -rf build/plain-release/installed
+cmake --install build/plain-release --prefix build/plain-release/installed >/dev/null
 
 for preset in default asan; do
     echo "== $preset: build"
@@ -24,6 +28,9 @@ for preset in default asan; do
     echo "== $preset: test"
     ctest --preset "$preset" -j "$jobs"
 done
+
+echo "== package: static and shared, installed and moved, find_package, pkg-config, sub-project"
+bash scripts/test-package.sh
 
 bash scripts/test-windows.sh
 
