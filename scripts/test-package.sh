@@ -95,6 +95,10 @@ echo "package: static"
 install_moved static OFF
 consume_with_find_package "$work/static"
 consume_with_pkg_config "$work/static" --static
+if cmake -S tests/consumer -B "$work/wants-9.0" -G Ninja "${toolchain[@]}" \
+    -Dgb_runtime_DIR="$work/static/lib/cmake/gb_runtime" -DGB_RUNTIME_WANTED=9.0 >/dev/null 2>&1; then
+    fail "a program asking for version 9.0 was served 1.x"
+fi
 
 echo "package: shared"
 install_moved shared ON
