@@ -1,11 +1,11 @@
-# Every Windows program of the package carries the manifest of packaging/gb_runtime.manifest
-# and version information, compiled by windres into the executable itself.
+# Every Windows program of the package carries the manifest of packaging/gb_runtime.manifest.in
+# and version information (the project's version), compiled by windres into the executable
+# itself.
 enable_language(RC)
 
-set(GB_RUNTIME_VERSION_MAJOR 1)
-set(GB_RUNTIME_VERSION_MINOR 1)
-set(GB_RUNTIME_VERSION ${GB_RUNTIME_VERSION_MAJOR}.${GB_RUNTIME_VERSION_MINOR})
-set(GB_RUNTIME_MANIFEST ${PROJECT_SOURCE_DIR}/packaging/gb_runtime.manifest)
+set(GB_RUNTIME_MANIFEST ${PROJECT_BINARY_DIR}/resources/gb_runtime.manifest)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/gb_runtime.manifest.in ${GB_RUNTIME_MANIFEST}
+               @ONLY)
 
 function(gb_runtime_windows_resources target description)
     set(GB_RUNTIME_PROGRAM ${target})

@@ -16,8 +16,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# The compiler's own runtime is linked in, so a program needs no DLL but SDL2.dll.
+# The compiler's own runtime is linked in, so a program needs no DLL but SDL2.dll, and a shared
+# support library none but itself.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++ -static")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++ -static")
 set(ZLIB_USE_STATIC_LIBS ON)
 
 # Wine's 64-bit loader in the project's prefix (Debian keeps it off the search path).

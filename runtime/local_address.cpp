@@ -1,6 +1,7 @@
 #include "runtime/local_address.h"
 
 #include "runtime/ipv4_text.h"
+#include "runtime/local_address_choice.h"
 #include "runtime/socket.h"
 #include "runtime/text.h"
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the 64-bit Windows configuration with mingw-w64 and runs every test under Wine.
+# Builds the 64-bit Windows configuration with mingw-w64 and runs every test under Wine, then
+# builds programs against the support library's developer kit and runs them there too.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/stages.sh
@@ -24,4 +25,6 @@ if ! test_stage windows --preset windows -j 2; then
     echo "== windows: the failed tests once more"
     test_stage windows --preset windows --rerun-failed
 fi
+# The developer kit and the shared library, taken by other programs.
+stage "windows: package" bash scripts/test-package.sh windows
 end_run

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds and runs every test: a plain Release configure of the programs, the default and the
-# sanitizer configuration, the Windows build under Wine, then the fuzz targets (corpus replay
-# and a short bounded run of each). Each stage says when it starts and ends; the run ends with
-# the counts of passed, failed and skipped tests.
+# sanitizer configuration, the support library installed and taken by other programs, the
+# Windows build under Wine, then the fuzz targets (corpus replay and a short bounded run of
+# each). Each stage says when it starts and ends; the run ends with the counts of passed,
+# failed and skipped tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/stages.sh
@@ -16,6 +17,9 @@ jobs=$(nproc)
 stage "plain Release: configure" quiet cmake -S . -B build/plain-release -DCMAKE_BUILD_TYPE=Release
 stage "plain Release: build" quiet cmake --build build/plain-release -j "$jobs" \
     --target gb_runtime_menu gb_runtime_lan
+rm -rf build/plain-release/installed
+stage "plain Release: install" quiet \
+    cmake --install build/plain-release --prefix build/plain-release/installed
 
 for preset in default asan; do
     # scripts/run.sh makes build/default without the tests and benchmarks: turn them on.
@@ -25,6 +29,10 @@ for preset in default asan; do
     stage "$preset: build" quiet cmake --build --preset "$preset" -j "$jobs"
     test_stage "$preset" --preset "$preset" -j "$jobs"
 done
+
+# The support library static and shared, installed and moved, taken by find_package,
+# pkg-config and as a sub-project.
+stage "package" bash scripts/test-package.sh
 
 bash scripts/test-windows.sh
 

@@ -31,7 +31,7 @@ bool is_pad_input_event(const SDL_Event *event) {
 
 namespace {
 
-bool window_change_needs_redraw(Uint8 change) {
+bool window_change_loses_picture(Uint8 change) {
     switch (change) {
     case SDL_WINDOWEVENT_SHOWN:
     case SDL_WINDOWEVENT_EXPOSED:
@@ -50,16 +50,20 @@ bool window_change_needs_redraw(Uint8 change) {
 
 } // namespace
 
-bool event_needs_redraw(const SDL_Event *event) {
+bool window_picture_lost(const SDL_Event *event) {
     switch (event->type) {
     case SDL_WINDOWEVENT:
-        return window_change_needs_redraw(event->window.event);
+        return window_change_loses_picture(event->window.event);
     case SDL_RENDER_TARGETS_RESET:
     case SDL_RENDER_DEVICE_RESET:
         return true;
     default:
-        return is_device_change_event(event);
+        return false;
     }
+}
+
+bool event_needs_redraw(const SDL_Event *event) {
+    return window_picture_lost(event) || is_device_change_event(event);
 }
 
 bool event_presses_binding(BindingCode code, const SDL_Event *event) {

@@ -195,7 +195,11 @@ Outcome handle_event(ScreenshotView *view, SDL_Window *window, const Input &inpu
             return pad_press(view, input, buttons);
         }
     }
-    return input.escape ? escape(view) : Outcome::ignore;
+    if (input.escape) {
+        return escape(view);
+    }
+    // Uncovered, restored or shown again: the window holds no picture until it is drawn anew.
+    return window_picture_lost(event) ? Outcome::redraw : Outcome::ignore;
 }
 
 } // namespace

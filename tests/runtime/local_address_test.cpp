@@ -1,4 +1,5 @@
 #include "runtime/local_address.h"
+#include "runtime/local_address_choice.h"
 #include "runtime/socket.h"
 
 #include <gtest/gtest.h>

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -240,6 +241,53 @@ TEST_F(ScreenshotViewerLoop, WindowComingBackStopsTextInputAndChangesNothing) {
     EXPECT_FALSE(SDL_IsTextInputActive());
     EXPECT_FALSE(left_early());
     expect_shown("1/2", "a.bmp", first_message);
+    SDL_DestroyWindow(window);
+}
+
+// The dummy video driver saves every frame presented on a window as a file in the working
+// directory.
+TEST_F(ScreenshotViewerLoop, DrawsAgainOnlyWhenTheWindowsPictureWasLost) {
+    add_pictures({"a.bmp"});
+    SDL_Window *window = SDL_CreateWindow("viewer", 0, 0, 480, 480, SDL_WINDOW_HIDDEN);
+    ASSERT_NE(window, nullptr) << SDL_GetError();
+    SDL_Renderer *renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    ASSERT_NE(renderer, nullptr) << SDL_GetError();
+    SDL_PumpEvents();
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    const gb_test::ScopedEnvironment save_frames("SDL_VIDEO_DUMMY_SAVE_FRAMES", "1");
+    const auto saved_frames = [&] {
+        int count = 0;
+        for (const auto &entry : std::filesystem::directory_iterator(directory.path())) {
+            count += entry.is_regular_file() ? 1 : 0;
+        }
+        return count;
+    };
+    struct FrameCase {
+        const char *name;
+        std::vector<Uint8> changes;
+        int frames; // the first frame included
+    };
+    const FrameCase cases[] = {
+        {"left alone", {}, 1},
+        {"moved, entered", {SDL_WINDOWEVENT_MOVED, SDL_WINDOWEVENT_ENTER}, 1},
+        {"exposed", {SDL_WINDOWEVENT_EXPOSED}, 2},
+        {"restored", {SDL_WINDOWEVENT_RESTORED}, 2},
+    };
+    for (const FrameCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        for (Uint8 change : c.changes) {
+            SDL_Event event{};
+            event.type = SDL_WINDOWEVENT;
+            event.window.event = change;
+            event.window.windowID = SDL_GetWindowID(window);
+            SDL_PushEvent(&event);
+        }
+        push_quit();
+        const int before = saved_frames();
+        vortelan_gb_runtime_screenshot_viewer_run(renderer, window, &slot_keys, escape_code);
+        EXPECT_EQ(saved_frames() - before, c.frames);
+    }
+    SDL_DestroyRenderer(renderer);
     SDL_DestroyWindow(window);
 }
 
